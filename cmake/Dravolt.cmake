@@ -1,0 +1,50 @@
+# Compiler settings and helpers shared by every target.
+if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+    set(DRAVOLT_WINDOWS ON)
+else()
+    set(DRAVOLT_WINDOWS OFF)
+endif()
+
+add_compile_options(-Wall -Wextra -Wshadow -Wimplicit-fallthrough)
+
+# AddressSanitizer + UBSan build type for the native configuration.
+set(CMAKE_C_FLAGS_ASAN "-O1 -g -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined")
+set(CMAKE_CXX_FLAGS_ASAN "${CMAKE_C_FLAGS_ASAN}")
+set(CMAKE_EXE_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
+set(CMAKE_SHARED_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
+
+if(DRAVOLT_WINDOWS)
+    # Unicode Win32 throughout; Windows 7 API level.
+    add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                            _WIN32_WINNT=0x0601 WINVER=0x0601)
+    # Every module carries its own C and C++ runtime: a module linked only
+    # with -static-libgcc/-static-libstdc++ still needs libwinpthread-1.dll.
+    string(APPEND CMAKE_EXE_LINKER_FLAGS " -static")
+    string(APPEND CMAKE_SHARED_LINKER_FLAGS " -static")
+    # The deliverables land together in one output folder.
+    set(DRAVOLT_OUTPUT_DIR ${CMAKE_BINARY_DIR}/out)
+endif()
+
+# dravolt_deliverable(target): puts a program or library into the output
+# folder under its plain name (no "lib" prefix on DLLs).
+function(dravolt_deliverable target)
+    set_target_properties(${target} PROPERTIES
+        PREFIX ""
+        RUNTIME_OUTPUT_DIRECTORY ${DRAVOLT_OUTPUT_DIR}
+        ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()
+
+# dravolt_gtest(name sources... LIBS libs...): a GoogleTest program. Natively
+# every test case becomes its own ctest entry; under Wine one entry runs the
+# whole program, which saves a Wine start per case.
+function(dravolt_gtest name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+    if(DRAVOLT_WINDOWS)
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+    else()
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
+    endif()
+endfunction()
