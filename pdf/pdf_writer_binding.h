@@ -1,0 +1,63 @@
+// The entry points of the PDF writer library, bound once at start-up and
+// only read afterwards (by the user-interface thread and the publish worker).
+#pragma once
+
+#include <type_traits>
+
+namespace dravolt {
+
+// Signatures of the writer's C entry points. Paths are 8-bit strings in the
+// system code page; lengths are PDF points.
+using InitPDFDocFn = void (*)(const char* outputPath);
+using FinishPDFDocFn = void (*)();
+using BiginPDFPageFn = void (*)(double width, double height);
+using EndPDFPageFn = void (*)();
+using InsertPDFImageFn = void (*)(double x, double y, double width, double height,
+                                  const char* imagePath);
+using DrawPDFTextFn = void (*)(double x, double y, double fontSize, const char* text);
+using SetCurColorFn = void (*)(double red, double green, double blue);
+
+struct PdfWriterApi {
+    InitPDFDocFn InitPDFDoc = nullptr;
+    FinishPDFDocFn FinishPDFDoc = nullptr;
+    BiginPDFPageFn BiginPDFPage = nullptr;
+    EndPDFPageFn EndPDFPage = nullptr;
+    InsertPDFImageFn InsertPDFImage = nullptr;
+    DrawPDFTextFn DrawPDFText = nullptr;
+    SetCurColorFn SetCurColor = nullptr;
+    InsertPDFImageFn InsertTiffIPDFmage = nullptr;
+
+    // True only when every entry point was found: a library lacking any of
+    // them is never called.
+    bool Complete() const
+    {
+        return InitPDFDoc && FinishPDFDoc && BiginPDFPage && EndPDFPage && InsertPDFImage &&
+               DrawPDFText && SetCurColor && InsertTiffIPDFmage;
+    }
+};
+
+// The process-wide binding.
+PdfWriterApi& ThePdfWriter();
+
+// Looks the entry points up through `lookup(name)` (GetProcAddress on
+// Windows) in the start-up order. Returns the complete set, or an empty one
+// if any entry point is missing.
+template <typename Lookup>
+PdfWriterApi BindPdfWriter(Lookup lookup)
+{
+    PdfWriterApi api;
+    auto bind = [&lookup](auto& slot, const char* name) {
+        slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(lookup(name));
+    };
+    bind(api.InitPDFDoc, "InitPDFDoc");
+    bind(api.FinishPDFDoc, "FinishPDFDoc");
+    bind(api.BiginPDFPage, "BiginPDFPage");
+    bind(api.EndPDFPage, "EndPDFPage");
+    bind(api.InsertPDFImage, "InsertPDFImage");
+    bind(api.DrawPDFText, "DrawPDFText");
+    bind(api.SetCurColor, "SetCurColor");
+    bind(api.InsertTiffIPDFmage, "InsertTiffIPDFmage");
+    return api.Complete() ? api : PdfWriterApi{};
+}
+
+}  // namespace dravolt
