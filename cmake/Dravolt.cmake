@@ -5,7 +5,8 @@ else()
     set(DRAVOLT_WINDOWS OFF)
 endif()
 
-add_compile_options(-Wall -Wextra -Wshadow -Wimplicit-fallthrough)
+# Win32 structures are set up as {sizeof(s)}, leaving the rest zeroed.
+add_compile_options(-Wall -Wextra -Wshadow -Wimplicit-fallthrough -Wno-missing-field-initializers)
 
 # AddressSanitizer + UBSan build type for the native configuration.
 set(CMAKE_C_FLAGS_ASAN "-O1 -g -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined")
@@ -15,7 +16,7 @@ set(CMAKE_SHARED_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
 
 if(DRAVOLT_WINDOWS)
     # Unicode Win32 throughout; Windows 7 API level.
-    add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+    add_compile_definitions(UNICODE _UNICODE NOMINMAX
                             _WIN32_WINNT=0x0601 WINVER=0x0601)
     # Every module carries its own C and C++ runtime: a module linked only
     # with -static-libgcc/-static-libstdc++ still needs libwinpthread-1.dll.
@@ -23,6 +24,9 @@ if(DRAVOLT_WINDOWS)
     string(APPEND CMAKE_SHARED_LINKER_FLAGS " -static")
     # The deliverables land together in one output folder.
     set(DRAVOLT_OUTPUT_DIR ${CMAKE_BINARY_DIR}/out)
+    # Windows test programs run under Wine in this build's own prefix.
+    set(CMAKE_CROSSCOMPILING_EMULATOR
+        ${PROJECT_SOURCE_DIR}/scripts/wine.sh run ${CMAKE_BINARY_DIR})
 endif()
 
 # dravolt_deliverable(target): puts a program or library into the output

@@ -1,0 +1,79 @@
+#include "app/main_ui_app_win.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "app/crash_dump_win.h"
+#include "app/gdiplus_session_win.h"
+#include "app/module_path_win.h"
+#include "app/page_size_table.h"
+#include "app/runtime_handlers_win.h"
+#include "app/startup_texts.h"
+#include "pdf/pdf_writer_binding.h"
+#include "skin/tamsel.h"
+
+namespace dravolt {
+
+// The one application object of the process.
+CMainUIApp theApp;
+
+bool CMainUIApp::InitInstance()
+{
+    SetAppName(kAppName);  // caption of every message box, including start-up's
+    CGdiplusSession::Start();
+    work(0);  // binds the skin pack, which has already handed its images over
+    InstallRuntimeHandlers();
+    InstallCrashDumps();
+
+    // Relative paths (the writer library, the page-size file) are resolved
+    // against the program's own folder, whatever folder it was started from.
+    const std::wstring folder = FolderOfPath(ModulePath(nullptr));
+    if (!folder.empty())
+        SetCurrentDirectoryW(folder.c_str());
+
+    if (!BindPdfWriterLibrary() || !LoadPageSizes())
+        return false;
+    InitCommonControls();
+
+    // The main window joins here; until then a successful start ends now.
+    CGdiplusSession::Shutdown();
+    return false;
+}
+
+bool CMainUIApp::BindPdfWriterLibrary()
+{
+    // Never unloaded: the publish worker calls it until the process ends.
+    HMODULE library = LoadLibraryW(L"Quorlet.dll");
+    if (library) {
+        ThePdfWriter() = BindPdfWriter([library](const char* name) {
+            return reinterpret_cast<void*>(GetProcAddress(library, name));
+        });
+    }
+    if (!ThePdfWriter().Complete()) {
+        // A library lacking an entry point is as useless as a missing one.
+        if (library)
+            FreeLibrary(library);
+        MessageBox(kLoadLibraryFailed, MB_OK | MB_ICONERROR);
+        return false;
+    }
+    return true;
+}
+
+bool CMainUIApp::LoadPageSizes()
+{
+    if (ThePageSizeTable().Load(L".\\Config\\PageSizes.txt"))
+        return true;
+    MessageBox(kLoadConfigFailed, MB_OK | MB_ICONERROR);
+    return false;
+}
+
+void CMainUIApp::InitCommonControls()
+{
+    INITCOMMONCONTROLSEX controls{sizeof(controls), 0xFF};  // the Windows 95 classes
+    InitCommonControlsEx(&controls);
+    ::InitCommonControls();
+    // Drag and drop and the shell's dialogs need OLE on this thread.
+    OleInitialize(nullptr);
+}
+
+}  // namespace dravolt

@@ -1,0 +1,3 @@
+#include "brennix/brennix.h"
+
+int BrennixVersion() { return 1; }

@@ -1,0 +1,5 @@
+#include "skin/tamsel.h"
+
+#include "brennix/brennix.h"
+
+void work(int) {}
