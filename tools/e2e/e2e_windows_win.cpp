@@ -1,16 +1,13 @@
 #include "tools/e2e/e2e_windows_win.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace e2e {
 
 namespace {
 
-// Message boxes keep their text and icon in statics with these identifiers.
+// Message boxes keep their text in a static with this identifier.
 constexpr int kMessageBoxTextId = 0xFFFF;
-constexpr int kMessageBoxIconId = 0x0014;
 constexpr UINT kMessageTimeoutMs = 2000;
 
 struct WindowQuery {
@@ -95,7 +92,13 @@ bool PressButton(HWND dialog, const std::wstring& label)
 
 bool ShowsErrorIcon(HWND box)
 {
-    HWND icon = GetDlgItem(box, kMessageBoxIconId);
+    // The icon is the static child drawn as an icon (its identifier differs
+    // between Windows versions).
+    HWND icon = nullptr;
+    for (HWND child = GetWindow(box, GW_CHILD); child && !icon; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            icon = child;
+    }
     RECT area{};
     if (!icon || !GetWindowRect(icon, &area))
         return false;
@@ -111,7 +114,6 @@ bool ShowsErrorIcon(HWND box)
         }
     }
     ReleaseDC(nullptr, screen);
-    if (getenv("E2E_DEBUG")) fwprintf(stderr, L"icon %ld,%ld-%ld,%ld red %d of %d sample %06lx\n", area.left, area.top, area.right, area.bottom, red, total, (unsigned long)GetPixel(GetDC(nullptr), (area.left+area.right)/2, (area.top+area.bottom)/2));
     return total > 0 && red * 5 > total;
 }
 
