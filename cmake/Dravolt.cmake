@@ -5,6 +5,8 @@ else()
     set(DRAVOLT_WINDOWS OFF)
 endif()
 
+option(DRAVOLT_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+
 # Win32 structures are set up as {sizeof(s)}, leaving the rest zeroed.
 add_compile_options(-Wall -Wextra -Wshadow -Wimplicit-fallthrough -Wno-missing-field-initializers)
 
@@ -13,6 +15,10 @@ set(CMAKE_C_FLAGS_ASAN "-O1 -g -fsanitize=address,undefined -fno-omit-frame-poin
 set(CMAKE_CXX_FLAGS_ASAN "${CMAKE_C_FLAGS_ASAN}")
 set(CMAKE_EXE_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
 set(CMAKE_SHARED_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
+
+if(DRAVOLT_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+endif()
 
 if(DRAVOLT_WINDOWS)
     # Unicode Win32 throughout; Windows 7 API level.
@@ -42,6 +48,9 @@ endfunction()
 # every test case becomes its own ctest entry; under Wine one entry runs the
 # whole program, which saves a Wine start per case.
 function(dravolt_gtest name)
+    if(DRAVOLT_FUZZ)
+        return()  # the fuzz build runs fuzz targets only
+    endif()
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
@@ -51,4 +60,24 @@ function(dravolt_gtest name)
     else()
         gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
     endif()
+endfunction()
+
+# dravolt_fuzz(name SOURCES ... LIBS ...): a libFuzzer target (fuzz build
+# only, clang), run by ctest for a bounded time on every test run.
+set(DRAVOLT_FUZZ_SECONDS 20 CACHE STRING "How long ctest runs each fuzz target")
+function(dravolt_fuzz name)
+    if(NOT DRAVOLT_FUZZ)
+        return()
+    endif()
+    cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${F_SOURCES})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE ${F_LIBS})
+    set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}-corpus)
+    file(MAKE_DIRECTORY ${corpus})
+    add_test(NAME ${name}
+             COMMAND ${name} -max_total_time=${DRAVOLT_FUZZ_SECONDS} -rss_limit_mb=2048
+                     -print_final_stats=0 ${corpus})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()

@@ -3,6 +3,7 @@
 # that build folder and one Xvfb display shared by everything it runs.
 #
 #   wine.sh start BUILD           create the prefix if needed, start Xvfb
+#   wine.sh prefix BUILD          only create the prefix (uses $DISPLAY)
 #   wine.sh run   BUILD PROGRAM…  run a program (starts the session if needed)
 #   wine.sh stop  BUILD           end every Wine process of the prefix and Xvfb
 #
@@ -71,6 +72,7 @@ stop() {
 
 case "$cmd" in
 start) start ;;
+prefix) make_prefix ;;
 stop) stop ;;
 run)
     display_alive && [ -f "$WINEPREFIX/.dravolt-ready" ] || start
