@@ -2,6 +2,7 @@
 // grey and palette images are read line by line and keep their depth (a
 // 1-bit page stays 1-bit); everything else goes through libtiff's RGBA
 // reader, which knows every photometric and compression it supports.
+#include <utility>
 #include <vector>
 
 #include "imaging/decode.h"
@@ -40,9 +41,13 @@ bool IsBlackWhite(const TiffLayout& l) {
     return l.photometric == PHOTOMETRIC_MINISWHITE || l.photometric == PHOTOMETRIC_MINISBLACK;
 }
 
-// Depth kept when the image can be read line by line, or 0.
+// Depth kept when the image can be read line by line, or 0. RGB with
+// unassociated alpha must come this way: the RGBA reader premultiplies it.
 int LineDepth(const TiffLayout& l) {
-    if (l.tiled || l.spp != 1 || l.planar != PLANARCONFIG_CONTIG) return 0;
+    if (l.tiled || l.planar != PLANARCONFIG_CONTIG) return 0;
+    if (l.photometric == PHOTOMETRIC_RGB && l.bps == 8 && l.spp == 3) return 24;
+    if (l.photometric == PHOTOMETRIC_RGB && l.bps == 8 && l.spp == 4 && l.hasAlpha) return 32;
+    if (l.spp != 1) return 0;
     if (IsBlackWhite(l) && (l.bps == 1 || l.bps == 8)) return l.bps;
     if (l.photometric == PHOTOMETRIC_PALETTE && (l.bps == 4 || l.bps == 8)) return l.bps;
     return 0;
@@ -63,13 +68,24 @@ std::vector<Rgba> ReadColorMap(TIFF* tif, int entries) {
     return palette;
 }
 
+// TIFF stores R, G, B (, A); the image keeps B, G, R (, A).
+void SwapRedAndBlue(Image& image) {
+    const int size = image.Bpp() / 8;
+    for (int y = 0; y < image.Height(); ++y) {
+        std::uint8_t* p = image.Row(y);
+        for (int x = 0; x < image.Width(); ++x, p += size) std::swap(p[0], p[2]);
+    }
+}
+
 Image ReadLines(TIFF* tif, const TiffLayout& l, int bpp) {
     Image image = Image::Create(l.width, l.height, bpp);
     if (!image.IsValid() || static_cast<std::size_t>(TIFFScanlineSize64(tif)) > image.Stride()) return {};
     for (int y = 0; y < image.Height(); ++y)
         if (TIFFReadScanline(tif, image.Row(y), static_cast<std::uint32_t>(y), 0) < 0) return {};
     const bool whiteIsZero = l.photometric == PHOTOMETRIC_MINISWHITE;
-    if (l.photometric == PHOTOMETRIC_PALETTE) {
+    if (bpp >= 24) {
+        SwapRedAndBlue(image);
+    } else if (l.photometric == PHOTOMETRIC_PALETTE) {
         image.SetPalette(ReadColorMap(tif, 1 << bpp));
     } else if (bpp == 1) {
         const Rgba black{0, 0, 0, 255}, white{255, 255, 255, 255};
