@@ -94,7 +94,7 @@ int OtsuThreshold(const Histogram& h) {
 
 int MinimumErrorThreshold(const Histogram& h) {
     // A class of one level has no spread; a small floor keeps the logarithm finite.
-    constexpr double kMinVariance = 1e-2;
+    static constexpr double kMinVariance = 1e-2;
     return BestThreshold(h, [](const ClassStats& a, const ClassStats& b, int, double total) {
         const double pa = a.weight / total, pb = b.weight / total;
         const double va = std::max(a.variance, kMinVariance), vb = std::max(b.variance, kMinVariance);
