@@ -60,4 +60,31 @@ PdfWriterApi BindPdfWriter(Lookup lookup)
     return api.Complete() ? api : PdfWriterApi{};
 }
 
+// Optional wide-path twins of the path entry points. A library that has all
+// three is given paths as they are, so file names that the system code page
+// cannot hold still reach the right file; otherwise the 8-bit entry points
+// are used.
+using InitPDFDocWFn = void (*)(const wchar_t* outputPath);
+using InsertPDFImageWFn = void (*)(double x, double y, double width, double height,
+                                   const wchar_t* imagePath);
+
+struct PdfWriterWideApi {
+    InitPDFDocWFn InitPDFDocW = nullptr;
+    InsertPDFImageWFn InsertPDFImageW = nullptr;
+    InsertPDFImageWFn InsertTiffIPDFmageW = nullptr;
+
+    bool Complete() const { return InitPDFDocW && InsertPDFImageW && InsertTiffIPDFmageW; }
+};
+
+// The wide twins through `lookup(name)`: all three or none.
+template <typename Lookup>
+PdfWriterWideApi BindPdfWriterWide(Lookup lookup)
+{
+    PdfWriterWideApi api;
+    api.InitPDFDocW = reinterpret_cast<InitPDFDocWFn>(lookup("InitPDFDocW"));
+    api.InsertPDFImageW = reinterpret_cast<InsertPDFImageWFn>(lookup("InsertPDFImageW"));
+    api.InsertTiffIPDFmageW = reinterpret_cast<InsertPDFImageWFn>(lookup("InsertTiffIPDFmageW"));
+    return api.Complete() ? api : PdfWriterWideApi{};
+}
+
 }  // namespace dravolt

@@ -20,7 +20,7 @@ FilePtr OpenFile(const std::filesystem::path& path, const char* mode);
 
 // Moves `from` over `to`, replacing an existing file. Throws PdfError on
 // failure, leaving `to` as it was.
-void ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+void MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // 64-bit seek and tell: page files can be larger than 2 GB, and `long` is
 // 32 bits on Windows.

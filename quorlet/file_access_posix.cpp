@@ -13,7 +13,7 @@ FilePtr OpenFile(const std::filesystem::path& path, const char* mode)
     return FilePtr(std::fopen(path.c_str(), mode));
 }
 
-void ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+void MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     if (std::rename(from.c_str(), to.c_str()) != 0)
         throw PdfError("cannot replace " + to.string() + ": " + std::strerror(errno));

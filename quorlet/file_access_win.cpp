@@ -17,7 +17,7 @@ FilePtr OpenFile(const std::filesystem::path& path, const char* mode)
     return FilePtr(_wfopen(path.c_str(), wideMode.c_str()));
 }
 
-void ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+void MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     // MOVEFILE_REPLACE_EXISTING fails (and leaves the target alone) when
     // another program holds the target open; that must surface as a failure.

@@ -59,7 +59,7 @@ void OutputFile::Commit()
     const bool flushed = std::fflush(file_.get()) == 0 && !std::ferror(file_.get());
     std::FILE* raw = file_.release();
     if (std::fclose(raw) != 0 || !flushed) Fail("cannot write the output file");
-    ReplaceFile(temporary_, target_);
+    MoveFileOver(temporary_, target_);
     committed_ = true;
 }
 

@@ -59,7 +59,7 @@ void PdfDocument::DrawImage(double x, double y, double width, double height,
     page_.content += "q " + placement + " " + name + " Do Q\n";
 }
 
-void PdfDocument::DrawText(double x, double y, double fontSize, std::string_view text)
+void PdfDocument::PlaceText(double x, double y, double fontSize, std::string_view text)
 {
     if (!page_.open) throw PdfError("text was drawn outside a page");
     page_.content += "BT /F1 " + PdfNumber(fontSize) + " Tf " + ColorOperator() + " " +

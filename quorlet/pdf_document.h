@@ -25,7 +25,7 @@ public:
     void DrawImage(double x, double y, double width, double height,
                    const std::filesystem::path& image);
     // Text in Helvetica with its baseline y below the top edge.
-    void DrawText(double x, double y, double fontSize, std::string_view text);
+    void PlaceText(double x, double y, double fontSize, std::string_view text);
     // Fill colour for later text: components 0..1, or 0..255 when any
     // component is above 1.
     void SetColor(double red, double green, double blue);

@@ -35,9 +35,9 @@ void WriterSession::InsertImage(double x, double y, double width, double height,
     Guarded([&](PdfDocument& d) { d.DrawImage(x, y, width, height, image); });
 }
 
-void WriterSession::DrawText(double x, double y, double fontSize, std::string_view text)
+void WriterSession::PlaceText(double x, double y, double fontSize, std::string_view text)
 {
-    Guarded([&](PdfDocument& d) { d.DrawText(x, y, fontSize, text); });
+    Guarded([&](PdfDocument& d) { d.PlaceText(x, y, fontSize, text); });
 }
 
 void WriterSession::SetColor(double red, double green, double blue)

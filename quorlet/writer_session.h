@@ -19,7 +19,7 @@ public:
     void BeginPage(double width, double height);
     void InsertImage(double x, double y, double width, double height,
                      const std::filesystem::path& image);
-    void DrawText(double x, double y, double fontSize, std::string_view text);
+    void PlaceText(double x, double y, double fontSize, std::string_view text);
     void SetColor(double red, double green, double blue);
     void EndPage();
     void Finish();

@@ -47,5 +47,17 @@ TEST(PdfWriterBinding, AnyMissingEntryPointLeavesNothingCallable)
     }
 }
 
+TEST(PdfWriterBinding, WideTwinsAreBoundAllOrNone)
+{
+    FakeLibrary library;
+    EXPECT_TRUE(BindPdfWriterWide(std::ref(library)).Complete());
+    for (const char* name : {"InitPDFDocW", "InsertPDFImageW", "InsertTiffIPDFmageW"}) {
+        FakeLibrary partial{{name}, {}};
+        const PdfWriterWideApi api = BindPdfWriterWide(std::ref(partial));
+        EXPECT_FALSE(api.Complete()) << name;
+        EXPECT_EQ(api.InitPDFDocW, nullptr) << name;
+    }
+}
+
 }  // namespace
 }  // namespace dravolt

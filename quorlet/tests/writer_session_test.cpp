@@ -92,7 +92,7 @@ TEST_F(PlacementTest, TextInHelveticaInTheCurrentColour)
     session_.Init(pdf);
     session_.BeginPage(300, 100);
     session_.SetColor(255, 0, 0);
-    session_.DrawText(20, 60, 30, "Total (net) 100\\");
+    session_.PlaceText(20, 60, 30, "Total (net) 100\\");
     session_.EndPage();
     session_.Finish();
     ExpectSoundPdf(pdf, {{300, 100}});
