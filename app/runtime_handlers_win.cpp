@@ -36,6 +36,15 @@ void OnInvalidParameter(const wchar_t* expression, const wchar_t* function, cons
 void InstallRuntimeHandlers()
 {
     g_reportAllocationFailures.store(true);
+    // Where the system's C runtime DLL keeps a handler of its own, install it
+    // there too: the function of that name in the static mingw library only
+    // serves that library's checks.
+    using SetHandlerFn = _invalid_parameter_handler(__cdecl*)(_invalid_parameter_handler);
+    if (HMODULE runtime = GetModuleHandleW(L"msvcrt.dll")) {
+        if (auto setHandler = reinterpret_cast<SetHandlerFn>(reinterpret_cast<void*>(
+                GetProcAddress(runtime, "_set_invalid_parameter_handler"))))
+            setHandler(&OnInvalidParameter);
+    }
     _set_invalid_parameter_handler(&OnInvalidParameter);
 }
 

@@ -1,7 +1,8 @@
 // End-to-end driver: starts a program, then walks a list of steps given on
 // the command line, each waiting (boundedly) for what it expects:
 //
-//   launch <program> <working folder>   start the program ("-": this folder)
+//   launch <program> <folder> <args>    start the program in a working folder
+//                                       ("-": this folder) with arguments ("-": none)
 //   window <class> <caption>            wait for a top-level window ("-": any)
 //   text <message>                      the window is a message box with this text
 //   icon error                          the message box shows the error icon
@@ -58,11 +59,14 @@ bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
     }
 }
 
-void Launch(Target& target, const std::wstring& program, const std::wstring& folder)
+void Launch(Target& target, const std::wstring& program, const std::wstring& folder,
+            const std::wstring& arguments)
 {
     const std::wstring path = e2e::ToWindowsPath(program);
     const std::wstring cwd = folder == L"-" ? std::wstring() : e2e::ToWindowsPath(folder);
     std::wstring commandLine = L"\"" + path + L"\"";
+    if (arguments != L"-")
+        commandLine += L" " + arguments;
     STARTUPINFOW startup{sizeof(startup)};
     target.job = CreateJobObjectW(nullptr, nullptr);
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
@@ -82,6 +86,15 @@ bool Exited(const Target& target)
     return WaitForSingleObject(target.process.hProcess, 0) == WAIT_OBJECT_0;
 }
 
+std::wstring EndedNote(const Target& target)
+{
+    if (!Exited(target))
+        return {};
+    DWORD code = 0;
+    GetExitCodeProcess(target.process.hProcess, &code);
+    return L" (the program ended with exit code " + std::to_wstring(code) + L")";
+}
+
 // Runs one step; `args` holds the step's arguments. Returns how many it used.
 size_t RunStep(Target& target, const std::wstring& step, const std::vector<std::wstring>& args)
 {
@@ -90,9 +103,9 @@ size_t RunStep(Target& target, const std::wstring& step, const std::vector<std::
             Fail(target, step + L" needs " + std::to_wstring(count) + L" argument(s)");
     };
     if (step == L"launch") {
-        need(2);
-        Launch(target, args[0], args[1]);
-        return 2;
+        need(3);
+        Launch(target, args[0], args[1], args[2]);
+        return 3;
     }
     if (!target.process.hProcess)
         Fail(target, L"no program launched before " + step);
@@ -104,8 +117,7 @@ size_t RunStep(Target& target, const std::wstring& step, const std::vector<std::
             return target.window != nullptr || Exited(target);
         }, g_stepTimeoutMs);
         if (!found || !target.window)
-            Fail(target, L"no window [" + args[0] + L"] \"" + args[1] + L"\"" +
-                             (Exited(target) ? L" (the program ended)" : L""));
+            Fail(target, L"no window [" + args[0] + L"] \"" + args[1] + L"\"" + EndedNote(target));
         return 2;
     }
     if (step == L"text") {

@@ -1,0 +1,31 @@
+# Checks a module's import table: it must not need the compiler's runtime
+# DLLs (everything is linked statically), and it must import the symbols
+# listed in REQUIRE ("DLL:symbol;...").
+#   -DOBJDUMP=<objdump> -DMODULE=<file> [-DREQUIRE=<list>]
+execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "cannot read ${MODULE}")
+endif()
+string(TOLOWER "${dump}" lower)
+foreach(runtime libwinpthread libstdc++ libgcc_s)
+    string(FIND "${lower}" "dll name: ${runtime}" at)
+    if(at GREATER_EQUAL 0)
+        message(FATAL_ERROR "${MODULE} needs ${runtime}*.dll")
+    endif()
+endforeach()
+foreach(entry IN LISTS REQUIRE)
+    string(REPLACE ":" ";" parts ${entry})
+    list(GET parts 0 dll)
+    list(GET parts 1 symbol)
+    # The imported symbols follow the "DLL Name:" line of their library.
+    string(FIND "${dump}" "DLL Name: ${dll}" at)
+    if(at LESS 0)
+        message(FATAL_ERROR "${MODULE} does not import from ${dll}")
+    endif()
+    string(SUBSTRING "${dump}" ${at} -1 rest)
+    string(FIND "${rest}" "\n\n" end)
+    string(SUBSTRING "${rest}" 0 ${end} block)
+    if(NOT block MATCHES "[ \t]${symbol}\n")
+        message(FATAL_ERROR "${MODULE} does not import ${symbol} from ${dll}")
+    endif()
+endforeach()
