@@ -44,10 +44,13 @@ bool CMainUIApp::BindPdfWriterLibrary()
 {
     // Never unloaded: the publish worker calls it until the process ends.
     HMODULE library = LoadLibraryW(L"Quorlet.dll");
+    auto lookup = [library](const char* name) {
+        return reinterpret_cast<void*>(GetProcAddress(library, name));
+    };
     if (library) {
-        ThePdfWriter() = BindPdfWriter([library](const char* name) {
-            return reinterpret_cast<void*>(GetProcAddress(library, name));
-        });
+        ThePdfWriter() = BindPdfWriter(lookup);
+        // Preferred for paths the system code page cannot hold.
+        ThePdfWriterWide() = BindPdfWriterWide(lookup);
     }
     if (!ThePdfWriter().Complete()) {
         // A library lacking an entry point is as useless as a missing one.

@@ -17,7 +17,10 @@ set(CMAKE_EXE_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
 set(CMAKE_SHARED_LINKER_FLAGS_ASAN "-fsanitize=address,undefined")
 
 if(DRAVOLT_FUZZ)
+    # Everything is instrumented for the fuzzer; the sanitizer runtimes also
+    # supply the coverage hooks to the programs that are not fuzz targets.
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+    add_link_options(-fsanitize=address,undefined)
 endif()
 
 if(DRAVOLT_WINDOWS)

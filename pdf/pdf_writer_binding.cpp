@@ -8,4 +8,10 @@ PdfWriterApi& ThePdfWriter()
     return api;
 }
 
+PdfWriterWideApi& ThePdfWriterWide()
+{
+    static PdfWriterWideApi api;
+    return api;
+}
+
 }  // namespace dravolt

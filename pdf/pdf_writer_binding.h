@@ -76,6 +76,9 @@ struct PdfWriterWideApi {
     bool Complete() const { return InitPDFDocW && InsertPDFImageW && InsertTiffIPDFmageW; }
 };
 
+// The process-wide wide twins; empty when the library lacks them.
+PdfWriterWideApi& ThePdfWriterWide();
+
 // The wide twins through `lookup(name)`: all three or none.
 template <typename Lookup>
 PdfWriterWideApi BindPdfWriterWide(Lookup lookup)

@@ -14,7 +14,7 @@ packages=(
     mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     libz-mingw-w64-dev
     wine wine64 xvfb x11-utils imagemagick
-    qpdf poppler-utils mupdf-tools ghostscript
+    qpdf poppler-utils mupdf-tools ghostscript img2pdf
     googletest libgtest-dev clang
     libjpeg62-turbo-dev libtiff-dev libpng-dev libgif-dev zlib1g-dev
 )
