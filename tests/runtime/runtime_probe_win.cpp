@@ -3,6 +3,7 @@
 //   runtime_probe oom       asks for an impossible block; exits 3 after bad_alloc
 //   runtime_probe invalid   reports an invalid parameter the way the runtime
 //                           does, with null texts; exits 4
+//   runtime_probe hang      never ends (for the driver's own tests)
 #include <windows.h>
 
 #include <cstdlib>
@@ -33,6 +34,10 @@ int wmain(int argc, wchar_t** argv)
             return 0;
         handler(nullptr, nullptr, nullptr, 0, 0);
         return 4;
+    }
+    if (std::wcscmp(what, L"hang") == 0) {
+        for (;;)
+            Sleep(1000);
     }
     return 2;
 }
