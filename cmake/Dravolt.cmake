@@ -9,6 +9,11 @@ option(DRAVOLT_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
 
 # Win32 structures are set up as {sizeof(s)}, leaving the rest zeroed.
 add_compile_options(-Wall -Wextra -Wshadow -Wimplicit-fallthrough -Wno-missing-field-initializers)
+# The test run (and so CI) builds with warnings as errors.
+option(DRAVOLT_WERROR "Treat compiler warnings as errors" OFF)
+if(DRAVOLT_WERROR)
+    add_compile_options(-Werror)
+endif()
 
 # AddressSanitizer + UBSan build type for the native configuration.
 set(CMAKE_C_FLAGS_ASAN "-O1 -g -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined")

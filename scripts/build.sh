@@ -8,10 +8,11 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/paths.sh"
 what="${1:-mingw}"
 
+# The test run sets DRAVOLT_WERROR=ON: warnings fail the build there.
 configure() {
     local dir="$1"
     shift
-    [ -f "$dir/build.ninja" ] || cmake -S "$DRAVOLT_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake -S "$DRAVOLT_ROOT" -B "$dir" -G Ninja -DDRAVOLT_WERROR="${DRAVOLT_WERROR:-OFF}" "$@" >/dev/null
 }
 
 configure "$DRAVOLT_MINGW_BUILD" -DCMAKE_TOOLCHAIN_FILE="$DRAVOLT_ROOT/cmake/mingw64.cmake" \

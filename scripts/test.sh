@@ -8,7 +8,7 @@ source "$here/paths.sh"
 start=$SECONDS
 
 "$here/setup.sh"
-"$here/build.sh" all
+DRAVOLT_WERROR=ON "$here/build.sh" all
 
 # One test tree over the three build folders, so one summary ends the run.
 cat >"$DRAVOLT_ROOT/build/CTestTestfile.cmake" <<CTEST
