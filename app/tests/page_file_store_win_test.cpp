@@ -36,9 +36,10 @@ imaging::Image Colourful() {
     return image;
 }
 
-// A small PNG written by GDI+ itself.
+// A small PNG written by GDI+ itself, into a folder that may not exist yet.
 void WritePng(const std::wstring& path) {
     namespace gp = Gdiplus::DllExports;
+    ASSERT_TRUE(EnsureFolderOf(path));
     Gdiplus::GpBitmap* bitmap = nullptr;
     ASSERT_EQ(gp::GdipCreateBitmapFromScan0(8, 8, 0, PixelFormat24bppRGB, nullptr, &bitmap), Gdiplus::Ok);
     UINT count = 0, size = 0;
@@ -46,10 +47,12 @@ void WritePng(const std::wstring& path) {
     std::vector<std::uint8_t> buffer(size);
     auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
     gp::GdipGetImageEncoders(count, size, codecs);
+    Gdiplus::Status saved = Gdiplus::UnknownImageFormat;
     for (UINT i = 0; i < count; ++i)
         if (lstrcmpiW(codecs[i].MimeType, L"image/png") == 0)
-            gp::GdipSaveImageToFile(bitmap, path.c_str(), &codecs[i].Clsid, nullptr);
+            saved = gp::GdipSaveImageToFile(bitmap, path.c_str(), &codecs[i].Clsid, nullptr);
     gp::GdipDisposeImage(bitmap);
+    ASSERT_EQ(saved, Gdiplus::Ok);
 }
 
 class PageFileStoreTest : public testing::Test {
