@@ -1,0 +1,108 @@
+// Copies between the image raster and DIB sections. Both keep rows padded
+// to 4 bytes with pixels in B, G, R (, A) order, so rows copy unchanged;
+// only the row order (DIBs made here are bottom-up) and the palette differ.
+#include "imaging/dib_win.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "imaging/resolution.h"
+
+namespace dravolt::imaging {
+
+namespace {
+
+// A header followed by room for the largest colour table.
+struct DibInfo {
+    BITMAPINFOHEADER header{};
+    RGBQUAD colors[256]{};
+    BITMAPINFO* Get() { return reinterpret_cast<BITMAPINFO*>(this); }
+};
+
+// A memory device context, needed by GetDIBits only to name a device.
+class MemoryDc {
+public:
+    MemoryDc() : dc_(CreateCompatibleDC(nullptr)) {}
+    ~MemoryDc() {
+        if (dc_) DeleteDC(dc_);
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+bool IsImageDepth(int bpp) { return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 24 || bpp == 32; }
+
+DibInfo InfoFor(const Image& image) {
+    DibInfo info;
+    BITMAPINFOHEADER& h = info.header;
+    h.biSize = sizeof(BITMAPINFOHEADER);
+    h.biWidth = image.Width();
+    h.biHeight = image.Height();  // positive: bottom-up
+    h.biPlanes = 1;
+    h.biBitCount = static_cast<WORD>(image.Bpp());
+    h.biCompression = BI_RGB;
+    h.biXPelsPerMeter = PerMetreFromDpi(image.XDpi());
+    h.biYPelsPerMeter = PerMetreFromDpi(image.YDpi());
+    const auto& palette = image.Palette();
+    h.biClrUsed = image.HasPalette() ? static_cast<DWORD>(palette.size()) : 0;
+    for (std::size_t i = 0; i < palette.size() && i < 256; ++i)
+        info.colors[i] = {palette[i].b, palette[i].g, palette[i].r, 0};
+    return info;
+}
+
+}  // namespace
+
+DibBitmap MakeDib(const Image& image) {
+    if (!image.IsValid()) return {};
+    DibInfo info = InfoFor(image);
+    void* bits = nullptr;
+    DibBitmap dib(CreateDIBSection(nullptr, info.Get(), DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib || !bits) return {};
+    auto* out = static_cast<std::uint8_t*>(bits);
+    for (int y = 0; y < image.Height(); ++y)
+        std::memcpy(out + static_cast<std::size_t>(image.Height() - 1 - y) * image.Stride(), image.Row(y),
+                    image.Stride());
+    return dib;
+}
+
+Image ImageFromBitmap(HBITMAP bitmap) {
+    DIBSECTION section{};
+    const int described = bitmap ? GetObjectW(bitmap, sizeof(section), &section) : 0;
+    if (described < static_cast<int>(sizeof(BITMAP))) return {};
+    const bool isSection = described == static_cast<int>(sizeof(DIBSECTION));
+    const BITMAP& bm = section.dsBm;
+    // Bit-field layouts are not ours: GetDIBits turns them into plain 24-bit.
+    const bool plain = isSection && section.dsBmih.biCompression == BI_RGB;
+    const int bpp = plain && IsImageDepth(bm.bmBitsPixel) ? bm.bmBitsPixel : 24;
+    Image image = Image::Create(bm.bmWidth, bm.bmHeight, bpp);
+    if (!image.IsValid()) return {};
+
+    DibInfo info;
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    info.header.biWidth = image.Width();
+    info.header.biHeight = -image.Height();  // negative: rows arrive top row first, as the image keeps them
+    info.header.biPlanes = 1;
+    info.header.biBitCount = static_cast<WORD>(bpp);
+    info.header.biCompression = BI_RGB;
+    const MemoryDc dc;
+    if (!dc.Get() || GetDIBits(dc.Get(), bitmap, 0, static_cast<UINT>(image.Height()), image.Pixels().data(),
+                               info.Get(), DIB_RGB_COLORS) != image.Height())
+        return {};
+    if (image.HasPalette()) {
+        std::vector<Rgba> palette(std::size_t{1} << bpp);
+        for (std::size_t i = 0; i < palette.size(); ++i)
+            palette[i] = {info.colors[i].rgbRed, info.colors[i].rgbGreen, info.colors[i].rgbBlue, 255};
+        image.SetPalette(std::move(palette));
+    }
+    if (isSection) {
+        const auto dpi = DpiFromPerMetre(section.dsBmih.biXPelsPerMeter, section.dsBmih.biYPelsPerMeter);
+        if (dpi) image.SetResolution(dpi->x, dpi->y);
+    }
+    return image;
+}
+
+}  // namespace dravolt::imaging
