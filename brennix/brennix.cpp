@@ -1,3 +1,3 @@
 #include "brennix/brennix.h"
 
-int BrennixVersion() { return 1; }
+int BrennixVersion() { return 2; }
