@@ -89,7 +89,12 @@ std::wstring CPageFileStore::ImportFile(const std::wstring& source) {
         if (ChooseImportAction(kind) == ImportAction::ConvertToJpeg)
             converted = EnsureFolderOf(target) && SaveWithGdiplus(image, target);
     }
-    if (ChooseImportAction(kind) == ImportAction::CopyBytes) return CopyFileOver(source, target) ? target : L"";
+    if (ChooseImportAction(kind) == ImportAction::CopyBytes) {
+        if (CopyFileOver(source, target)) return target;
+        // A failed copy must not leave the empty reservation of a taken name.
+        DeleteFileW(target.c_str());
+        return {};
+    }
     if (!converted) converted = SaveWithImageLibrary(source, target);
     if (converted) return target;
     // Neither converter produced an image: do not leave a file that is not one.
