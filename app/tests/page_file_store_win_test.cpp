@@ -125,6 +125,19 @@ TEST_F(PageFileStoreTest, PngBecomesJpegUnderItsOwnName) {
     EXPECT_EQ(bytes[1], 0xD8);
 }
 
+// Files GDI+ cannot open (here a PNG cut short) are kept as they are;
+// reading them is left to the page that shows them.
+TEST_F(PageFileStoreTest, UnreadableFilesAreCopiedAsTheyAre) {
+    const std::wstring source = Source(L"damaged.png");
+    WritePng(source);
+    Bytes bytes = ReadAll(source);
+    bytes.resize(bytes.size() / 2);
+    WriteAll(source, bytes);
+    const std::wstring target = store().ImportFile(source);
+    EXPECT_EQ(FileNameOfPath(target), L"damaged.png");
+    EXPECT_EQ(ReadAll(target), bytes);
+}
+
 TEST_F(PageFileStoreTest, MissingSourcesAndFoldersGiveNothing) {
     EXPECT_EQ(store().ImportFile(Source(L"missing.jpg")), L"");
     EXPECT_EQ(store().ImportFile(store().Folder()), L"");
