@@ -50,17 +50,17 @@ icon import_images.png 32 "
     stroke none fill '#9fc3f5' rectangle 14,34 98,102
     fill $green polygon 14,102 44,62 64,86 76,72 98,102
     fill $orange circle 78,50 78,42
-    fill $blue polygon 104,4 124,4 124,34 110,34 122,48 94,48 104,34"
+    fill $blue rectangle 104,2 120,26 polygon 92,26 128,26 112,48"
 png -size 10x40 xc:none -fill '#ffffff66' -draw 'rectangle 1,0 9,39' \
     -fill "$slate" -draw 'polygon 2,18 8,18 5,23' -stroke '#8e9aa880' -draw 'line 0,2 0,37' "PNG32:$out/dropdown_arrow.png"
 
-# turn ARROW-DIRECTION: a three-quarter circle with an arrow head.
+# The turn arrows: a circular arc whose arrow head points the way it turns.
 icon turn_left.png 16 "
-    fill none stroke $blue stroke-width 18 stroke-linecap round arc 20,24 108,112 200,480
-    stroke none fill $blue polygon 2,44 46,44 24,8"
+    fill none stroke $blue stroke-width 16 stroke-linecap round ellipse 64,70 42,42 210,450
+    stroke none fill $blue polygon 16,74 13,35 47,55"
 icon turn_right.png 16 "
-    fill none stroke $blue stroke-width 18 stroke-linecap round arc 20,24 108,112 60,340
-    stroke none fill $blue polygon 82,44 126,44 104,8"
+    fill none stroke $blue stroke-width 16 stroke-linecap round ellipse 64,70 42,42 90,330
+    stroke none fill $blue polygon 112,74 115,35 81,55"
 icon zoom_in.png 16 "$(magnifier "fill $green rectangle 30,46 74,58 rectangle 46,30 58,74")"
 icon zoom_out.png 16 "$(magnifier "fill $red rectangle 30,46 74,58")"
 icon zoom_to_actual.png 16 "$(magnifier "fill $slate polygon 44,34 58,26 62,26 62,80 50,80 50,42 44,44")"
