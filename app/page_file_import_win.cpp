@@ -67,14 +67,14 @@ bool SaveWithGdiplus(const GdiplusImage& image, const std::wstring& target) {
            gp::GdipSaveImageToFile(image.get(), target.c_str(), &encoder, nullptr) == Gdiplus::Ok;
 }
 
+}  // namespace
+
 // The library's JPEG takes every depth but 1, so bilevel images are raised.
-bool SaveWithImageLibrary(const std::wstring& source, const std::wstring& target) {
+bool ConvertWithImageLibrary(const std::wstring& source, const std::wstring& target) {
     imaging::Image image = imaging::DecodeFile(source);
     if (image.Bpp() == 1 && !imaging::IncreaseBpp24(image)) return false;
     return image.IsValid() && imaging::EncodeToFile(image, imaging::EncodeFormat::Jpeg, target);
 }
-
-}  // namespace
 
 std::wstring CPageFileStore::ImportFile(const std::wstring& source) {
     if (!ready_ || !IsExistingFile(source)) return {};
@@ -95,7 +95,7 @@ std::wstring CPageFileStore::ImportFile(const std::wstring& source) {
         DeleteFileW(target.c_str());
         return {};
     }
-    if (!converted) converted = SaveWithImageLibrary(source, target);
+    if (!converted) converted = ConvertWithImageLibrary(source, target);
     if (converted) return target;
     // Neither converter produced an image: do not leave a file that is not one.
     DeleteFileW(target.c_str());

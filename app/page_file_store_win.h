@@ -37,6 +37,11 @@ private:
     int nextPdfNumber_ = 1;
 };
 
+// The import's second converter, for images GDI+ cannot convert: any file
+// the image library reads, written to `target` as JPEG at its default
+// quality. False when the source is not an image or the write fails.
+bool ConvertWithImageLibrary(const std::wstring& source, const std::wstring& target);
+
 // A UUID in text form, or the current time when no UUID can be made.
 std::wstring CreateUniqueName();
 

@@ -11,6 +11,7 @@
 
 #include "app/page_file_store_paths.h"
 #include "app/page_file_store_win.h"
+#include "imaging/decode.h"
 #include "imaging/encode.h"
 
 namespace dravolt {
@@ -37,11 +38,11 @@ imaging::Image Colourful() {
 }
 
 // A small PNG written by GDI+ itself, into a folder that may not exist yet.
-void WritePng(const std::wstring& path) {
+void WritePng(const std::wstring& path, Gdiplus::PixelFormat format = PixelFormat24bppRGB) {
     namespace gp = Gdiplus::DllExports;
     ASSERT_TRUE(EnsureFolderOf(path));
     Gdiplus::GpBitmap* bitmap = nullptr;
-    ASSERT_EQ(gp::GdipCreateBitmapFromScan0(8, 8, 0, PixelFormat24bppRGB, nullptr, &bitmap), Gdiplus::Ok);
+    ASSERT_EQ(gp::GdipCreateBitmapFromScan0(8, 8, 0, format, nullptr, &bitmap), Gdiplus::Ok);
     UINT count = 0, size = 0;
     gp::GdipGetImageEncodersSize(&count, &size);
     std::vector<std::uint8_t> buffer(size);
@@ -114,15 +115,33 @@ TEST_F(PageFileStoreTest, JpegAndTiffAreCopiedByteForByte) {
     }
 }
 
+// Bilevel and alpha PNGs too: the JPEG has no such depths, so one of the
+// two converters must change them.
 TEST_F(PageFileStoreTest, PngBecomesJpegUnderItsOwnName) {
-    const std::wstring source = Source(L"drawing.png");
-    WritePng(source);
-    const std::wstring target = store().ImportFile(source);
-    EXPECT_EQ(FileNameOfPath(target), L"drawing.png");
-    const Bytes bytes = ReadAll(target);
-    ASSERT_GE(bytes.size(), 3u);
-    EXPECT_EQ(bytes[0], 0xFF);
-    EXPECT_EQ(bytes[1], 0xD8);
+    const std::vector<std::pair<Gdiplus::PixelFormat, std::wstring>> cases = {
+        {PixelFormat24bppRGB, L"colour.png"}, {PixelFormat1bppIndexed, L"bilevel.png"}, {PixelFormat32bppARGB, L"alpha.png"}};
+    for (const auto& [format, name] : cases) {
+        SCOPED_TRACE(format);
+        const std::wstring source = Source(name);
+        WritePng(source, format);
+        const std::wstring target = store().ImportFile(source);
+        EXPECT_EQ(target, store().Folder() + name);
+        EXPECT_EQ(imaging::DetectFormat(ReadAll(target)), imaging::ImageFormat::Jpeg);
+    }
+}
+
+// GDI+ converts these under Wine, so the fallback is tried on its own.
+TEST_F(PageFileStoreTest, ImageLibraryConvertsWhatItReads) {
+    imaging::Image bilevel = imaging::Image::Create(20, 10, 1);
+    const std::wstring source = Source(L"bilevel.tif"), target = FolderOfPath(source) + L"out";
+    WriteAll(source, *imaging::EncodeTiff(bilevel));
+    ASSERT_TRUE(ConvertWithImageLibrary(source, target));
+    const imaging::Image converted = imaging::DecodeFile(target);
+    EXPECT_EQ(imaging::DetectFormat(ReadAll(target)), imaging::ImageFormat::Jpeg);
+    EXPECT_EQ(converted.Width(), 20);
+    EXPECT_EQ(converted.Bpp(), 24);
+    WriteAll(source, {'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'm', 'a', 'g', 'e'});
+    EXPECT_FALSE(ConvertWithImageLibrary(source, target));
 }
 
 // Files GDI+ cannot open (here a PNG cut short) are kept as they are;
