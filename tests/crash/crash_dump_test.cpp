@@ -22,10 +22,14 @@ struct ProbeRun {
 
 // Copies the probe into its own folder, runs it with `arguments` and collects
 // the dump files written beside it.
-ProbeRun RunProbe(const std::wstring& caseName, const std::wstring& arguments)
+fs::path CaseFolder(const std::wstring& caseName)
+{
+    return fs::temp_directory_path() / (L"dravolt-crash-" + caseName);
+}
+
+ProbeRun RunProbeIn(const fs::path& folder, const std::wstring& arguments)
 {
     const fs::path source = fs::path(dravolt::ModulePath(nullptr)).parent_path() / L"crash_probe.exe";
-    const fs::path folder = fs::temp_directory_path() / (L"dravolt-crash-" + caseName);
     fs::remove_all(folder);
     fs::create_directories(folder);
     fs::copy_file(source, folder / L"crash_probe.exe");
@@ -52,6 +56,11 @@ ProbeRun RunProbe(const std::wstring& caseName, const std::wstring& arguments)
     }
     std::sort(run.dumps.begin(), run.dumps.end());
     return run;
+}
+
+ProbeRun RunProbe(const std::wstring& caseName, const std::wstring& arguments)
+{
+    return RunProbeIn(CaseFolder(caseName), arguments);
 }
 
 bool IsMinidump(const fs::path& path)
