@@ -21,7 +21,9 @@ bool CMainUIApp::InitInstance()
 {
     SetAppName(kAppName);  // caption of every message box, including start-up's
     CGdiplusSession::Start();
-    work(0);  // binds the skin pack, which has already handed its images over
+    if (!LoadSkinPack())
+        return false;
+    work(0);  // binds the skin pack, which has handed its images over on loading
     InstallRuntimeHandlers();
     InstallCrashDumps();
 
@@ -37,6 +39,17 @@ bool CMainUIApp::InitInstance()
 
     // The main window joins here; until then a successful start ends now.
     CGdiplusSession::Shutdown();
+    return false;
+}
+
+bool CMainUIApp::LoadSkinPack()
+{
+    // The skin pack is delay-loaded: loading it here first turns a missing
+    // or damaged one into a message instead of a crash at the call of work.
+    // Its loading fails too when its own attach cannot hand the images over.
+    if (LoadLibraryW(L"Tamsel.dll"))
+        return true;
+    MessageBox(kLoadSkinFailed, MB_OK | MB_ICONERROR);
     return false;
 }
 

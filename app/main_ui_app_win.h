@@ -14,6 +14,7 @@ protected:
 
 private:
     // Start-up steps that can fail; each shows its own message.
+    bool LoadSkinPack();
     bool BindPdfWriterLibrary();
     bool LoadPageSizes();
     void InitCommonControls();

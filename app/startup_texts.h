@@ -10,6 +10,8 @@ namespace dravolt {
 inline constexpr wchar_t kAppName[] = L"Dravolt";
 inline constexpr wchar_t kLoadLibraryFailed[] = L"Load library failed";
 inline constexpr wchar_t kLoadConfigFailed[] = L"Load config failed";
+inline constexpr wchar_t kLoadSkinFailed[] =
+    L"Load skin library failed: Tamsel.dll or Brennix.dll is missing or damaged.";
 inline constexpr wchar_t kErrorCaption[] = L"Error";
 
 // "Allocate memory for block size:N was failed" with the full 64-bit size.

@@ -1,7 +1,9 @@
 # Checks a module's import table: it must not need the compiler's runtime
 # DLLs (everything is linked statically), and it must import the symbols
-# listed in REQUIRE ("DLL:symbol;...").
-#   -DOBJDUMP=<objdump> -DMODULE=<file> [-DREQUIRE=<list>]
+# listed in REQUIRE ("DLL:symbol;..."), and bind those in DELAY by a
+# delay-loaded import instead (named in the module, absent from its import
+# table).
+#   -DOBJDUMP=<objdump> -DMODULE=<file> [-DREQUIRE=<list>] [-DDELAY=<list>]
 execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "cannot read ${MODULE}")
@@ -27,5 +29,20 @@ foreach(entry IN LISTS REQUIRE)
     string(SUBSTRING "${rest}" 0 ${end} block)
     if(NOT block MATCHES "[ \t]${symbol}(\n|$)")
         message(FATAL_ERROR "${MODULE} does not import ${symbol} from ${dll}")
+    endif()
+endforeach()
+foreach(entry IN LISTS DELAY)
+    string(REPLACE ":" ";" parts ${entry})
+    list(GET parts 0 dll)
+    list(GET parts 1 symbol)
+    string(FIND "${dump}" "DLL Name: ${dll}" at)
+    if(at GREATER_EQUAL 0)
+        message(FATAL_ERROR "${MODULE} imports ${dll} directly; it must be delay-loaded")
+    endif()
+    file(STRINGS ${MODULE} names REGEX "^(${dll}|${symbol})$")
+    list(REMOVE_DUPLICATES names)
+    list(LENGTH names found)
+    if(NOT found EQUAL 2)
+        message(FATAL_ERROR "${MODULE} has no delay-loaded import of ${symbol} from ${dll}")
     endif()
 endforeach()

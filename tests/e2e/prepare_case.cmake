@@ -2,9 +2,13 @@
 # output folder, plus the writer library and page-size file the case asks for.
 #   -DOUT=<output folder> -DCASE_DIR=<folder> -DWRITER=none|<dll>
 #   -DCONFIG=none|empty|invalid|stock  [-DDECOY_DIR=<folder with a valid config>]
+#   [-DDROP=<library left out, e.g. Tamsel.dll>]
 file(REMOVE_RECURSE ${CASE_DIR})
 file(MAKE_DIRECTORY ${CASE_DIR})
 file(COPY ${OUT}/Dravolt.exe ${OUT}/Tamsel.dll ${OUT}/Brennix.dll DESTINATION ${CASE_DIR})
+if(DEFINED DROP)
+    file(REMOVE ${CASE_DIR}/${DROP})
+endif()
 if(NOT WRITER STREQUAL "none")
     file(COPY_FILE ${WRITER} ${CASE_DIR}/Quorlet.dll)
 endif()
