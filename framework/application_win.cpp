@@ -1,5 +1,7 @@
 #include "framework/application_win.h"
 
+#include "framework/message_loop_win.h"
+
 namespace dravolt {
 
 namespace {
@@ -27,17 +29,29 @@ int CApplication::Start(HINSTANCE instance)
 
 int CApplication::MessageBox(const std::wstring& text, UINT flags) const
 {
-    return ::MessageBoxW(mainWindow_, text.c_str(), appName_.c_str(), flags);
+    return MessageBox(mainWindow_, text, flags);
+}
+
+int CApplication::MessageBox(HWND owner, const std::wstring& text, UINT flags) const
+{
+    return ::MessageBoxW(owner, text.c_str(), appName_.c_str(), flags);
+}
+
+int FrameworkMessageBox(HWND owner, const std::wstring& text, UINT flags)
+{
+    if (const CApplication* application = CApplication::Current())
+        return application->MessageBox(owner, text, flags);
+    return ::MessageBoxW(owner, text.c_str(), nullptr, flags);
 }
 
 int CApplication::RunMessageLoop()
 {
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    // Modeless dialogs and PreTranslateMessage are served on the way.
+    while (PumpMessage()) {
     }
-    return static_cast<int>(message.wParam);
+    MSG quit{};
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // PumpMessage posts it again
+    return static_cast<int>(quit.wParam);
 }
 
 }  // namespace dravolt

@@ -31,6 +31,8 @@ public:
     // A message box with the application name as caption, owned by the main
     // window when there is one.
     int MessageBox(const std::wstring& text, UINT flags = MB_OK) const;
+    // The same, owned by `owner` (a dialog showing a prompt about itself).
+    int MessageBox(HWND owner, const std::wstring& text, UINT flags) const;
 
 protected:
     // False ends the process without a message loop.
@@ -44,5 +46,9 @@ private:
     HWND mainWindow_ = nullptr;
     std::wstring appName_;
 };
+
+// A message box owned by `owner`, with the application name as caption when
+// there is an application object (tests may run without one).
+int FrameworkMessageBox(HWND owner, const std::wstring& text, UINT flags);
 
 }  // namespace dravolt
