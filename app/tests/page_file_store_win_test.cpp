@@ -119,7 +119,9 @@ TEST_F(PageFileStoreTest, JpegAndTiffAreCopiedByteForByte) {
 // two converters must change them.
 TEST_F(PageFileStoreTest, PngBecomesJpegUnderItsOwnName) {
     const std::vector<std::pair<Gdiplus::PixelFormat, std::wstring>> cases = {
-        {PixelFormat24bppRGB, L"colour.png"}, {PixelFormat1bppIndexed, L"bilevel.png"}, {PixelFormat32bppARGB, L"alpha.png"}};
+        {PixelFormat24bppRGB, L"colour.png"},
+        {PixelFormat1bppIndexed, L"bilevel.png"},
+        {PixelFormat32bppARGB, L"alpha.png"}};
     for (const auto& [format, name] : cases) {
         SCOPED_TRACE(format);
         const std::wstring source = Source(name);
