@@ -1,0 +1,128 @@
+#include "document/page_item.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "document/page_file_format.h"
+#include "imaging/color_ops.h"
+#include "imaging/decode.h"
+#include "imaging/geometry_ops.h"
+
+namespace dravolt {
+
+namespace {
+constexpr imaging::Rgba kThumbnailCanvas{100, 100, 100, 255};
+}
+
+std::unique_ptr<CPageItem> CPageItem::Create(imaging::Size thumbnailSize, IPageOwner* owner,
+                                             const std::wstring& path)
+{
+    std::unique_ptr<CPageItem> page(new CPageItem(thumbnailSize, owner));
+    if (!page->LoadFromFile(path))
+        return nullptr;
+    return page;
+}
+
+bool CPageItem::LoadFromFile(const std::wstring& path)
+{
+    path_ = path;
+    imaging::Image image = imaging::DecodeFile(std::filesystem::path(path));
+    if (!image.IsValid())
+        return false;
+    xDpi_ = image.XDpi();
+    yDpi_ = image.YDpi();
+    HoldImage(std::move(image));  // as in the file: nothing to write back
+    return true;
+}
+
+void CPageItem::SetImage(imaging::Image image)
+{
+    HoldImage(std::move(image));
+    writeBack_ = true;
+}
+
+void CPageItem::HoldImage(imaging::Image image)
+{
+    image_ = std::move(image);
+    MakeThumbnail();
+}
+
+void CPageItem::MakeThumbnail()
+{
+    thumbnail_ = imaging::Image();
+    if (image_.IsValid()) {
+        imaging::Image source = image_;
+        if (source.Bpp() == 1)
+            imaging::Grayscale(source);
+        thumbnail_ = imaging::Thumbnail(source, thumbnailSize_, kThumbnailCanvas);
+    }
+    if (owner_)
+        owner_->RedrawPage(*this);
+}
+
+bool CPageItem::SaveToFile() const
+{
+    return WritePageFile(image_, xDpi_, yDpi_, std::filesystem::path(path_));
+}
+
+bool CPageItem::WriteBackIfChanged()
+{
+    if (!writeBack_)
+        return true;
+    if (SaveToFile()) {
+        writeBack_ = false;
+        failureReported_ = false;
+        return true;
+    }
+    if (!failureReported_ && owner_) {
+        failureReported_ = true;
+        owner_->ReportWriteBackFailure(path_);
+    }
+    return false;
+}
+
+void CPageItem::Select()
+{
+    const bool wasSelected = selected_;
+    selected_ = true;
+    if (wasSelected)
+        return;
+    if (!image_.IsValid())
+        LoadFromFile(path_);
+    if (owner_) {
+        owner_->InvalidateViewer();
+        owner_->RedrawPage(*this);
+        owner_->PageListChanged();
+    }
+}
+
+void CPageItem::Deselect()
+{
+    selected_ = false;
+    // A page whose edit could not be saved keeps its image for the next try.
+    if (WriteBackIfChanged())
+        image_ = imaging::Image();
+}
+
+void CPageItem::Rotate(bool right)
+{
+    if (!selected_ || !image_.IsValid())
+        return;
+    imaging::Image turned = image_;
+    if (!(right ? imaging::RotateRight(turned) : imaging::RotateLeft(turned)))
+        return;
+    turned.SetResolution(xDpi_, yDpi_);
+    SetImage(std::move(turned));
+    if (owner_)
+        owner_->RedrawViewerNow();
+}
+
+void CPageItem::DeleteImageFile()
+{
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::path(path_), ignored);
+    if (owner_)
+        owner_->PageListChanged();
+}
+
+}  // namespace dravolt
