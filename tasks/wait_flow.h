@@ -25,6 +25,7 @@ public:
     }
 
     bool HasTask() const { return hasTask_; }
+    bool CancelAllowed() const { return cancelAllowed_; }
     Phase CurrentPhase() const { return phase_; }
     // The result the dialog ended with, None while it runs.
     WaitDialogEnd Result() const { return result_; }
