@@ -129,6 +129,8 @@ bool CPageListBox::AcceptsForeign(IDataObject* data) const { return OffersDroppe
 
 DWORD CPageListBox::OnForeignDrop(IDataObject* data)
 {
+    if (!OffersDroppedFiles(data))
+        return DROPEFFECT_NONE;
     const std::vector<std::wstring> paths = DroppedFilePaths(data);
     const HWND parent = GetParent(Handle());
     if (!paths.empty() && parent)
