@@ -99,3 +99,20 @@ TEST(PageSizeChoices, OkStoresTheEntrySizeOrImageSizeMode)
 
 }  // namespace
 }  // namespace dravolt
+
+#include "pdf/aspect_picture.h"
+
+namespace dravolt {
+namespace {
+
+TEST(AspectPicture, TurnsAboutTheCentreOfItsPlace)
+{
+    const PictureRect upright{100, 50, 140, 110};  // 40 x 60, centre (120, 80)
+    EXPECT_EQ(AspectPictureRect(upright, true), (PictureRect{90, 60, 150, 100}));
+    EXPECT_EQ(AspectPictureRect(upright, false), upright);
+    EXPECT_FALSE(AspectPictureMoves(false, false));
+    EXPECT_TRUE(AspectPictureMoves(true, false));
+}
+
+}  // namespace
+}  // namespace dravolt

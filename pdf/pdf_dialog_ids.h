@@ -1,0 +1,16 @@
+// Identifiers of the PDF output option dialog and its controls.
+#pragma once
+
+#define IDD_PDF_OUTPUT_OPTION 144
+
+#define IDC_PDF_BROWSE_OUTPUT 1008
+#define IDC_PDF_OUTPUT_FILE 1020
+#define IDC_PDF_MARGIN_LEFT 1021
+#define IDC_PDF_MARGIN_TOP 1022
+#define IDC_PDF_MARGIN_BOTTOM 1023
+#define IDC_PDF_MARGIN_RIGHT 1024
+#define IDC_PDF_LANDSCAPE 1025
+#define IDC_PDF_PORTRAIT 1026
+#define IDC_PDF_PAGE_SIZE 1027
+#define IDC_PDF_SUMMARY 1028
+#define IDC_PDF_ASPECT 1029
