@@ -1,0 +1,31 @@
+// Pages of the page list for the publish run.
+#include "pdf/page_list_source.h"
+
+#include "imaging/decode.h"
+
+namespace dravolt {
+
+int CPageListSource::PageCount()
+{
+    return static_cast<int>(pages_.Collection().Size());
+}
+
+std::optional<PublishPage> CPageListSource::PreparePage(int row)
+{
+    CPageItem* page = pages_.PageAt(row);
+    if (!page)
+        return std::nullopt;
+    // The write-back flag stays set: the page is still the page list's to
+    // write when it stops being selected.
+    if (page->NeedsWriteBack())
+        page->SaveToFile();
+    PublishPage result{page->GetFilePath(), page->ImageWidth(), page->ImageHeight()};
+    if (!page->HasFullImage()) {
+        const imaging::Image image = imaging::DecodeFile(std::filesystem::path(result.path));
+        result.width = image.Width();
+        result.height = image.Height();
+    }
+    return result;
+}
+
+}  // namespace dravolt
