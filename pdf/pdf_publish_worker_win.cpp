@@ -104,6 +104,8 @@ void CPDFPublishWorker::Run()
     hooks.setProgress = [&shared](int progress) { shared.progress.store(progress); };
     hooks.isTiff = &IsTiffByGdiplus;
     result_ = RunPublish(settings_.Setup(), settings_.outputPath, source, writer, hooks);
+    // Every ending shows a full bar, also a run that had nothing to write.
+    shared.progress.store(100);
     shared.Finish(result_.failed);
 }
 
