@@ -27,7 +27,9 @@ public:
     void OnNotify(UINT id, UINT code, NotifyHandler handler);
 
     // Runs the handler of a WM_COMMAND; false when the table has none.
-    bool DispatchCommand(WPARAM wParam) const;
+    // `control` is the message's lParam: the sending control, or 0 for a
+    // menu item or accelerator.
+    bool DispatchCommand(WPARAM wParam, LPARAM control = 0) const;
     // Runs the handler of a WM_NOTIFY, storing its answer in `result`.
     bool DispatchNotify(const NMHDR& header, LRESULT& result) const;
 
@@ -41,6 +43,8 @@ private:
         UINT id, code;
         NotifyHandler handler;
     };
+    bool RunCommand(UINT id, WORD code) const;
+
     std::vector<Command> commands_;
     std::vector<Notify> notifies_;
 };

@@ -17,12 +17,20 @@ void CCommandTable::OnNotify(UINT id, UINT code, NotifyHandler handler)
     notifies_.push_back({id, code, std::move(handler)});
 }
 
-bool CCommandTable::DispatchCommand(WPARAM wParam) const
+bool CCommandTable::DispatchCommand(WPARAM wParam, LPARAM control) const
 {
     const UINT id = LOWORD(wParam);
-    WORD code = HIWORD(wParam);
-    if (code == 1)
-        code = BN_CLICKED;  // an accelerator counts as the menu item it stands for
+    const WORD code = HIWORD(wParam);
+    if (RunCommand(id, code))
+        return true;
+    // Code 1 is an accelerator only when no control sent it; from a control
+    // it is that control's own notification (CBN_SELCHANGE, LBN_SELCHANGE),
+    // which must never pass for a click.
+    return code == 1 && control == 0 && RunCommand(id, BN_CLICKED);
+}
+
+bool CCommandTable::RunCommand(UINT id, WORD code) const
+{
     for (const Command& command : commands_) {
         if (id >= command.first && id <= command.last && code == command.code) {
             // A copy: the handler may change the table (or close the window).

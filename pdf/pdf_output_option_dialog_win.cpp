@@ -31,11 +31,7 @@ CDialogPDFOutpuOption::CDialogPDFOutpuOption(PdfOutputSettings& settings, const 
 
 void CDialogPDFOutpuOption::RegisterCommands()
 {
-    // The command table reads notification code 1 as a click (an
-    // accelerator), and CBN_SELCHANGE is 1: the selection change is
-    // registered under both codes so it arrives either way.
     Commands().On(IDC_PDF_PAGE_SIZE, CBN_SELCHANGE, [this] { OnPageSizeChange(); });
-    Commands().On(IDC_PDF_PAGE_SIZE, BN_CLICKED, [this] { OnPageSizeChange(); });
     Commands().On(IDC_PDF_LANDSCAPE, [this] { OnOrientation(true); });
     Commands().On(IDC_PDF_PORTRAIT, [this] { OnOrientation(false); });
     for (const int id : {IDC_PDF_MARGIN_LEFT, IDC_PDF_MARGIN_TOP, IDC_PDF_MARGIN_RIGHT,

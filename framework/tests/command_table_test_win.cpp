@@ -28,6 +28,36 @@ TEST(CommandTable, RoutesByIdentifierCodeAndRange)
     EXPECT_EQ(calls, (std::vector<UINT>{100, 100, 200, 61450}));
 }
 
+// Notification code 1 is both an accelerator and a control's selection
+// change (CBN_SELCHANGE, LBN_SELCHANGE); only the sender tells them apart.
+TEST(CommandTable, CodeOneIsAClickOnlyWithoutASendingControl)
+{
+    CCommandTable table;
+    std::vector<UINT> calls;
+    table.On(300, [&] { calls.push_back(300); });
+    table.On(400, CBN_SELCHANGE, [&] { calls.push_back(400); });
+    table.On(400, BN_CLICKED, [&] { calls.push_back(401); });
+    const LPARAM control = reinterpret_cast<LPARAM>(GetDesktopWindow());
+
+    struct Case {
+        UINT id;
+        LPARAM sender;
+        bool handled;
+        std::vector<UINT> calls;
+    };
+    const Case cases[] = {
+        {300, 0, true, {300}},        // accelerator of a click command
+        {300, control, false, {}},    // a control's code 1 is no click
+        {400, control, true, {400}},  // the selection change from the combo box
+        {400, 0, true, {400}},        // a registered code 1 wins over the click
+    };
+    for (const Case& c : cases) {
+        calls.clear();
+        EXPECT_EQ(table.DispatchCommand(MAKEWPARAM(c.id, 1), c.sender), c.handled) << c.id;
+        EXPECT_EQ(calls, c.calls) << c.id << " from " << c.sender;
+    }
+}
+
 TEST(CommandTable, NotifyHandlerAnswers)
 {
     CCommandTable table;
