@@ -11,8 +11,27 @@
 #include "app/startup_texts.h"
 #include "pdf/pdf_writer_binding.h"
 #include "skin/tamsel.h"
+#include "ui/main/main_ui_dlg_win.h"
+
+// The delay-load slot of the paint library's one exported variable; calls
+// bind themselves on first use, a variable must be bound by hand.
+extern "C" void* __imp_thePaintManager;
 
 namespace dravolt {
+
+namespace {
+
+bool BindPaintLibraryVariable()
+{
+    const HMODULE library = GetModuleHandleW(L"Brennix.dll");
+    void* variable = library ? reinterpret_cast<void*>(GetProcAddress(library, "thePaintManager")) : nullptr;
+    if (!variable)
+        return false;
+    __imp_thePaintManager = variable;
+    return true;
+}
+
+}  // namespace
 
 // The one application object of the process.
 CMainUIApp theApp;
@@ -37,7 +56,7 @@ bool CMainUIApp::InitInstance()
         return false;
     InitCommonControls();
 
-    // The main window joins here; until then a successful start ends now.
+    RunMainWindow();
     CGdiplusSession::Shutdown();
     return false;
 }
@@ -47,7 +66,8 @@ bool CMainUIApp::LoadSkinPack()
     // The skin pack is delay-loaded: loading it here first turns a missing
     // or damaged one into a message instead of a crash at the call of work.
     // Its loading fails too when its own attach cannot hand the images over.
-    if (LoadLibraryW(L"Tamsel.dll"))
+    // The paint library, delay-loaded as well, comes in with the skin pack.
+    if (LoadLibraryW(L"Tamsel.dll") && BindPaintLibraryVariable())
         return true;
     MessageBox(kLoadSkinFailed, MB_OK | MB_ICONERROR);
     return false;
@@ -81,6 +101,14 @@ bool CMainUIApp::LoadPageSizes()
         return true;
     MessageBox(kLoadConfigFailed, MB_OK | MB_ICONERROR);
     return false;
+}
+
+void CMainUIApp::RunMainWindow()
+{
+    // Its result (whether the user chose to save before closing) is not used.
+    CMainUIDlg window;
+    window.DoModal(nullptr);
+    SetMainWindow(nullptr);
 }
 
 void CMainUIApp::InitCommonControls()

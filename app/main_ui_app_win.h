@@ -18,6 +18,8 @@ private:
     bool BindPdfWriterLibrary();
     bool LoadPageSizes();
     void InitCommonControls();
+    // Runs the main window modally until the user closes it.
+    void RunMainWindow();
 };
 
 }  // namespace dravolt

@@ -7,6 +7,7 @@
 //   text <message>                      the window is a message box with this text
 //   icon error                          the message box shows the error icon
 //   press <button>                      click a button of the window
+//   close                               ask the window to close (WM_CLOSE, as its close box)
 //   quiet <milliseconds>                no window of the program appears meanwhile
 //   exit <code>                         the program ends with this code ("any")
 //
@@ -140,6 +141,11 @@ size_t RunStep(Target& target, const std::wstring& step, const std::vector<std::
         if (!e2e::PressButton(target.window, args[0]))
             Fail(target, L"no button \"" + args[0] + L"\"");
         return 1;
+    }
+    if (step == L"close") {
+        if (!target.window || !PostMessageW(target.window, WM_CLOSE, 0, 0))
+            Fail(target, L"no window to close");
+        return 0;
     }
     if (step == L"quiet") {
         need(1);
