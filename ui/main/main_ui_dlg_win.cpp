@@ -5,6 +5,7 @@
 
 #include "app/page_file_store_win.h"
 #include "framework/application_win.h"
+#include "ui/main/command_rules.h"
 #include "ui/main/main_ui_ids.h"
 
 namespace dravolt {
@@ -103,8 +104,44 @@ void CMainUIDlg::IdlePass()
 {
     const std::uint32_t now = GetTickCount();
     balloon_.HideWhenExpired(now);
+    const mainui::WindowState state = CurrentState();
+    UpdateMenu(GetMenu(Handle()), state);
+    if (barsReady_) {
+        for (int button = IDB_IMPORT; button <= IDB_OPTIMIZE; ++button)
+            (button <= IDB_SEND ? topToolbar_ : bottomBar_).EnableButton(button, mainui::ToolbarButtonEnabled(button, state));
+        topToolbar_.SetScanButtonTooltip(state.scannersPresent ? L"Scan from selected device"
+                                                               : L"No scanner device available");
+    }
     if (statusHold_.IdlePass(now) && statusBar_.Handle() && statusBar_.PaneText(0) != L"Ready")
         statusBar_.SetPaneText(0, L"Ready");
+}
+
+mainui::WindowState CMainUIDlg::CurrentState() const
+{
+    mainui::WindowState state;
+    state.storeReady = pageFiles_ && pageFiles_->IsReady();
+    state.saved = saved_;
+    if (pageList_.Handle()) {
+        state.pageCount = pageList_.RowCount();
+        state.selectedRow = pageList_.SelectedRow();
+        state.viewerHasImage = layoutReady_ && pageList_.GetSelectedPage() != nullptr;
+    }
+    return state;
+}
+
+void CMainUIDlg::UpdateMenu(HMENU menu, const mainui::WindowState& state)
+{
+    // Every item, nested pop-ups included; only known commands change.
+    const int count = menu ? GetMenuItemCount(menu) : 0;
+    for (int i = 0; i < count; ++i) {
+        if (HMENU popup = GetSubMenu(menu, i)) {
+            UpdateMenu(popup, state);
+            continue;
+        }
+        const UINT id = GetMenuItemID(menu, i);
+        if (id != 0 && id != static_cast<UINT>(-1))
+            EnableMenuItem(menu, i, MF_BYPOSITION | (mainui::MenuCommandEnabled(static_cast<int>(id), state) ? MF_ENABLED : MF_GRAYED));
+    }
 }
 
 void CMainUIDlg::RegisterCommands()

@@ -11,6 +11,7 @@
 #include "framework/dialog_win.h"
 #include "framework/handles_win.h"
 #include "framework/status_bar_win.h"
+#include "ui/main/command_rules.h"
 #include "ui/main/hint_balloon_win.h"
 #include "ui/main/status_hold.h"
 #include "ui/main/window_layout.h"
@@ -56,6 +57,8 @@ private:
 
     // Running.
     void IdlePass();
+    mainui::WindowState CurrentState() const;
+    static void UpdateMenu(HMENU menu, const mainui::WindowState& state);
     void OnToolbarCommand(WPARAM number);
     void ShowImportArrowMenu();
     void RegisterCommands();
