@@ -4,6 +4,7 @@ set(DRAVOLT_PAGE_FILES_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 add_library(dravolt_page_files STATIC ${DRAVOLT_PAGE_FILES_DIR}/page_file_store_paths.cpp)
 target_include_directories(dravolt_page_files PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(dravolt_page_files PUBLIC dravolt_app_core)
 
 dravolt_gtest(page_file_store_tests
     SOURCES ${DRAVOLT_PAGE_FILES_DIR}/tests/page_file_store_paths_test.cpp

@@ -5,11 +5,6 @@
 
 namespace dravolt {
 
-std::wstring FolderOfPath(std::wstring_view path) {
-    const auto slash = path.rfind(L'\\');
-    return slash == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(0, slash + 1));
-}
-
 std::wstring FileNameOfPath(std::wstring_view path) {
     const auto separator = path.find_last_of(L"\\/:");
     return std::wstring(separator == std::wstring_view::npos ? path : path.substr(separator + 1));

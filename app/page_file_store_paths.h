@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace dravolt {
+#include "app/path_parts.h"
 
-// Everything up to and including the last backslash; empty when there is none.
-std::wstring FolderOfPath(std::wstring_view path);
+namespace dravolt {
 
 // The part after the last separator (backslash, slash or drive colon).
 std::wstring FileNameOfPath(std::wstring_view path);

@@ -1,9 +1,11 @@
-// Texts and path helpers of start-up that need no Windows header.
+// Texts of start-up that need no Windows header.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "app/path_parts.h"  // start-up's callers use the path helpers too
 
 namespace dravolt {
 
@@ -21,12 +23,5 @@ std::wstring OutOfMemoryText(std::size_t requested);
 // which shows as empty.
 std::wstring InvalidParameterText(const wchar_t* function, const wchar_t* file,
                                   const wchar_t* expression, unsigned line);
-
-// The folder of a Windows path with its trailing backslash; empty when the
-// path has no backslash.
-std::wstring FolderOfPath(std::wstring_view path);
-
-// The file name of a Windows path without folder and extension.
-std::wstring BaseNameOfPath(std::wstring_view path);
 
 }  // namespace dravolt

@@ -122,7 +122,10 @@ std::wstring CopyingTarget::MakePageFile(const std::wstring& source)
 {
     const fs::path target = folder_ / fs::path(source).filename();
     std::error_code error;
-    if (!fs::copy_file(fs::path(source), target, fs::copy_options::overwrite_existing, error))
+    // Remove first: the mingw standard library takes any two existing files
+    // for the same file (no inode numbers there) and refuses to overwrite.
+    fs::remove(target, error);
+    if (!fs::copy_file(fs::path(source), target, error))
         return {};
     return target.wstring();
 }
