@@ -73,8 +73,9 @@ TEST_F(ImportWorkerTest, AMixedBatchAddsTheImagesAndNamesTheFilesThatGaveNoPage)
     }
     EXPECT_FALSE(fs::exists(fs::path(folder) / L"notes.jpg")) << "no junk copy is left";
     for (std::size_t i = 0; i < files.size(); ++i) {
-        if (!before[i].empty())
+        if (!before[i].empty()) {
             EXPECT_EQ(test::FileBytes(files[i]), before[i]) << "sources are never modified";
+        }
     }
 }
 
