@@ -5,6 +5,7 @@
 
 #include "app/page_file_store_win.h"
 #include "framework/application_win.h"
+#include "document/page_list_messages.h"
 #include "ui/main/command_rules.h"
 #include "ui/main/main_ui_ids.h"
 
@@ -67,6 +68,12 @@ LRESULT CMainUIDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case kDeferredInitMessage:
         OnDeferredInit();
+        return 0;
+    case kPageListChangedMessage:
+        return 0;  // only wakes the loop, so the idle pass that follows refreshes
+    case kFilesDroppedMessage:
+        if (wParam)
+            ImportDroppedFiles(*reinterpret_cast<const std::vector<std::wstring>*>(wParam));
         return 0;
     case WM_SIZE:
         ApplyLayout();
@@ -147,6 +154,15 @@ void CMainUIDlg::UpdateMenu(HMENU menu, const mainui::WindowState& state)
 void CMainUIDlg::RegisterCommands()
 {
     Commands().On(ID_FILE_EXIT, [this] { CloseWindow(); });
+    Commands().On(IDC_PAGE_LIST, LBN_SELCHANGE, [this] { OnSelectionChange(); });
+    RegisterDocumentCommands();
+}
+
+void CMainUIDlg::OnSelectionChange()
+{
+    if (!layoutReady_)
+        return;
+    ShowStatus(L"Panning your image or you can optimize it", mainui::kLongHold);
 }
 
 void CMainUIDlg::OnCancel() { CloseWindow(); }
@@ -160,8 +176,10 @@ void CMainUIDlg::CloseWindow()
                                                MB_YESNOCANCEL | MB_ICONINFORMATION);
         if (answer == IDCANCEL)
             return;
-        if (answer == IDYES)
+        if (answer == IDYES) {
+            Save();  // the window closes whatever the save's outcome
             result = IDOK;
+        }
     }
     KillTimer(Handle(), kIdleTimerId);
     EndDialog(result);

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "document/page_list_box_win.h"
 #include "framework/dialog_win.h"
@@ -62,6 +64,14 @@ private:
     void OnToolbarCommand(WPARAM number);
     void ShowImportArrowMenu();
     void RegisterCommands();
+
+    // Document commands (main_ui_commands_win.cpp).
+    void RegisterDocumentCommands();
+    void ImportImages();
+    void ImportDroppedFiles(const std::vector<std::wstring>& dropped);
+    void RunImportTask(const std::vector<std::wstring>& files);
+    void Save();
+    void OnSelectionChange();
     void CloseWindow();
     LRESULT OnEraseBackground(HDC dc);
 
