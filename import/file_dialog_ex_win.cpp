@@ -57,6 +57,13 @@ bool CFileDialogEx::Show(std::vector<std::wstring>& results)
         bufferSize_ = size;
         bool bufferTooSmall = false;
         if (ShowOnce(buffer, bufferTooSmall)) {
+            // Only a multiple selection is a list; a single path ends at its
+            // first NUL, whatever the proposed name left behind it.
+            const bool list = setup_.open && (setup_.flags & OFN_ALLOWMULTISELECT);
+            if (!list) {
+                results.emplace_back(buffer.data());
+                return true;
+            }
             const auto chosen = SelectedFiles(std::wstring(buffer.data(), buffer.size()));
             results.insert(results.end(), chosen.begin(), chosen.end());
             return true;

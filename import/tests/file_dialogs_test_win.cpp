@@ -202,5 +202,22 @@ TEST_F(FileDialogsTest, SaveProposesTheDefaultNameAddsPdfAndSettingsReturnsToThe
     EXPECT_EQ(chosen, (std::vector<std::wstring>{Folder() + L"report.pdf"}));
 }
 
+TEST_F(FileDialogsTest, SaveReturnsTheChosenPathEvenWhenShorterThanTheProposedName)
+{
+    // The proposed name sits in the same buffer; what the user chose must
+    // not pick up its leftover characters.
+    const std::wstring proposed = Folder() + std::wstring(120, L'x') + L"(1).pdf";
+    CCustomizedSaveFileDilaog dialog(nullptr, Folder(), proposed);
+    const CTimerOwner timer(Driver::Start({
+        [&] {
+            const HWND window = dialog.DialogWindow();
+            return window && IsWindowVisible(window) && ChooseName(window, L"r");
+        },
+    }));
+    std::vector<std::wstring> chosen;
+    ASSERT_TRUE(dialog.Show(chosen));
+    EXPECT_EQ(chosen, (std::vector<std::wstring>{Folder() + L"r.pdf"}));
+}
+
 }  // namespace
 }  // namespace dravolt
