@@ -41,17 +41,20 @@ start_xvfb() {
 
 # The prefix is made once per build folder (about 40 s) and reused.
 make_prefix() {
-    [ -f "$WINEPREFIX/.dravolt-ready-2" ] && return
+    [ -f "$WINEPREFIX/.dravolt-ready-3" ] && return
     echo "wine.sh: creating Wine prefix $WINEPREFIX" >&2
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     # A crash must end the program quietly, never wait in a crash dialog.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    # Xvfb has no window manager: let Wine place and size its windows itself,
+    # so a maximised window really fills the screen.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     # An empty debugger command means no debugger is started at all.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ \
         /d "" /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.dravolt-ready-2"
+    touch "$WINEPREFIX/.dravolt-ready-3"
 }
 
 start() {
@@ -76,7 +79,7 @@ start) start ;;
 prefix) make_prefix ;;
 stop) stop ;;
 run)
-    display_alive && [ -f "$WINEPREFIX/.dravolt-ready-2" ] || start
+    display_alive && [ -f "$WINEPREFIX/.dravolt-ready-3" ] || start
     export DISPLAY=":$(cat "$session/display")"
     # A hung program must not hang the run: end it, and say so.
     timeout -k 10 "${DRAVOLT_WINE_TIMEOUT:-600}" wine "$@"
