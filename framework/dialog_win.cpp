@@ -130,7 +130,7 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG)
         return OnInitDialog() ? TRUE : FALSE;
-    if (message == WM_COMMAND && !Commands().DispatchCommand(wParam)) {
+    if (message == WM_COMMAND && !Commands().DispatchCommand(wParam, lParam)) {
         if (LOWORD(wParam) == IDOK && HIWORD(wParam) <= 1) {
             OnOK();
             return 0;

@@ -126,7 +126,7 @@ LRESULT CWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND && commands_.DispatchCommand(wParam))
+    if (message == WM_COMMAND && commands_.DispatchCommand(wParam, lParam))
         return 0;
     LRESULT result = 0;
     if (message == WM_NOTIFY && lParam &&
