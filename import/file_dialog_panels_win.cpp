@@ -64,16 +64,18 @@ void CSaveDialogTemplate::OnOK()
 
 void PlacePanel(HWND fileDialog, CDialog& panel, int width)
 {
+    if (!panel.CreateModeless(fileDialog))
+        return;
     RECT before{};
     GetWindowRect(fileDialog, &before);
+    RECT client{};
+    GetClientRect(fileDialog, &client);
     SetWindowPos(fileDialog, nullptr, 0, 0, before.right - before.left + width,
                  before.bottom - before.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     MapWindowPoints(nullptr, fileDialog, reinterpret_cast<POINT*>(&before), 2);
-    if (!panel.CreateModeless(fileDialog))
-        return;
+    // The panel starts where the old client area ended, inside the dialog.
     const int y = before.top + 45;
-    MoveWindow(panel.Handle(), before.right - before.left, y, width,
-               before.bottom - before.top - y - 100, TRUE);
+    MoveWindow(panel.Handle(), client.right, y, width, before.bottom - before.top - y - 100, TRUE);
     ShowWindow(panel.Handle(), SW_SHOW);
 }
 
