@@ -14,7 +14,7 @@ DRAVOLT_WERROR=ON "$here/build.sh" all
 cat >"$DRAVOLT_ROOT/build/CTestTestfile.cmake" <<CTEST
 subdirs("native" "mingw" "fuzz")
 CTEST
-status=0
-(cd "$DRAVOLT_ROOT/build" && ctest -j"$(nproc)" --output-on-failure "$@") || status=$?
-echo "test.sh: set-up, build and tests took $((SECONDS - start)) s"
-exit $status
+# The time so far is printed first, so that ctest's summary ends the run.
+echo "test.sh: set-up and build took $((SECONDS - start)) s; the tests follow"
+cd "$DRAVOLT_ROOT/build"
+exec ctest -j"$(nproc)" --output-on-failure "$@"
