@@ -162,6 +162,8 @@ void CMainUIDlg::OnSelectionChange()
 {
     if (!layoutReady_)
         return;
+    if (viewer_.Handle())
+        viewer_.ShowPage(pageList_.GetSelectedPage());
     ShowStatus(L"Panning your image or you can optimize it", mainui::kLongHold);
 }
 

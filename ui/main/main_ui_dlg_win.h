@@ -15,6 +15,7 @@
 #include "framework/status_bar_win.h"
 #include "ui/main/command_rules.h"
 #include "ui/main/hint_balloon_win.h"
+#include "ui/main/page_item_viewer_win.h"
 #include "ui/main/status_hold.h"
 #include "ui/main/window_layout.h"
 #include "ui/windowless/toolbar_win.h"
@@ -51,6 +52,7 @@ private:
     void FillBottomBar();
     void ShowStartupHint();
     void OnDeferredInit();
+    void CreateViewer();
 
     // Layout (main_ui_layout_win.cpp).
     void MeasureLayout();
@@ -78,13 +80,14 @@ private:
     windowless::CDUIToolbar topToolbar_;
     windowless::CDUIToolbar bottomBar_;
     CPageListBox pageList_;
+    CPageItemViewer viewer_;
     CStatusBar statusBar_;
     mainui::CHintBalloon balloon_;
     mainui::StatusHold statusHold_;
     UniqueBrush background_;
 
     CPageFileStore* pageFiles_ = nullptr;  // not owned: the process-wide store
-    HWND viewerArea_ = nullptr;            // not owned: the child in the viewer's place
+    HWND viewerArea_ = nullptr;            // not owned: the viewer, or its placeholder
     bool barsReady_ = false;               // the store was ready and the bars were made
     bool layoutReady_ = false;
     bool saved_ = false;

@@ -96,11 +96,30 @@ void CMainUIDlg::ShowStartupHint()
 
 void CMainUIDlg::OnDeferredInit()
 {
-    viewerArea_ = GetDlgItem(Handle(), IDC_VIEWER_AREA);
+    CreateViewer();
     layoutReady_ = true;
     MeasureLayout();
     ApplyLayout();
     ShowWindow(Handle(), SW_SHOWMAXIMIZED);
+}
+
+// The viewer takes the placeholder's place, size and identifier, so the
+// layout keeps the distances the dialog template gives it.
+void CMainUIDlg::CreateViewer()
+{
+    viewerArea_ = GetDlgItem(Handle(), IDC_VIEWER_AREA);
+    if (!viewerArea_ || viewer_.Handle())
+        return;
+    RECT rect{};
+    GetWindowRect(viewerArea_, &rect);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&rect), 2);
+    DestroyWindow(viewerArea_);
+    viewerArea_ = nullptr;
+    if (!viewer_.Create(Handle(), IDC_VIEWER_AREA, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rect))
+        return;
+    viewerArea_ = viewer_.Handle();
+    pageList_.SetViewerWindow(viewerArea_);
+    viewer_.ShowPage(pageList_.GetSelectedPage());
 }
 
 }  // namespace dravolt

@@ -1,0 +1,75 @@
+// The page viewer on a real window: where the picture lands when fitted and
+// zoomed, the zoom limits, and the empty state.
+#include <gtest/gtest.h>
+
+#include "ui/controls/tests/test_windows_win.h"
+#include "ui/main/page_item_viewer_win.h"
+
+namespace dravolt {
+namespace {
+
+constexpr std::uint32_t kRed = 0xFF0000;
+constexpr std::uint32_t kGrey = 0x808080;
+
+imaging::Image RedPicture(int width, int height)
+{
+    imaging::Image image = imaging::Image::Create(width, height, 24);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* p = image.Row(y) + x * 3;
+            p[0] = 0, p[1] = 0, p[2] = 255;  // blue, green, red
+        }
+    return image;
+}
+
+struct Fixture {
+    controls::test::RecordingParent parent;
+    CPageItemViewer viewer;
+    controls::test::Canvas canvas{400, 300};
+    Fixture() { viewer.Create(parent.Handle(), 1007, WS_CHILD | WS_VISIBLE, {0, 0, 400, 300}); }
+    void Paint() { viewer.DrawAll(canvas.Dc()); }
+    int RedIn(const RECT& r) const { return canvas.Count(kRed, r); }
+};
+
+TEST(PageItemViewer, FitsTheWholePictureCentredThenZoomsCentredWithinTheLimits)
+{
+    Fixture f;
+    f.viewer.ShowImage(RedPicture(200, 100));
+    f.Paint();
+    // Fitted: scale 2, 400 x 200 at (0, 50); grey bands above and below.
+    EXPECT_TRUE(f.viewer.IsFitted());
+    EXPECT_FLOAT_EQ(f.viewer.Zoom(), 2.0f);
+    EXPECT_EQ(f.RedIn({0, 50, 400, 250}), 400 * 200);
+    EXPECT_EQ(f.canvas.At(200, 20), kGrey);
+    EXPECT_EQ(f.canvas.At(200, 280), kGrey);
+    EXPECT_FALSE(f.viewer.HorizontalBarShown());
+
+    // Actual size: 200 x 100 centred, nothing to scroll.
+    f.viewer.SetZoom(1.0f);
+    f.Paint();
+    EXPECT_FALSE(f.viewer.IsFitted());
+    EXPECT_EQ(f.RedIn({100, 100, 300, 200}), 200 * 100);
+    EXPECT_EQ(f.RedIn({0, 0, 400, 300}), 200 * 100);
+    EXPECT_FALSE(f.viewer.HorizontalBarShown());
+
+    // Larger than the window: the bars show and the picture fills the view.
+    f.viewer.SetZoom(100.0f);
+    EXPECT_FLOAT_EQ(f.viewer.Zoom(), 15.0f);
+    EXPECT_TRUE(f.viewer.HorizontalBarShown());
+    EXPECT_TRUE(f.viewer.VerticalBarShown());
+    f.viewer.SetZoom(0.0f);
+    EXPECT_FLOAT_EQ(f.viewer.Zoom(), 0.1f);
+}
+
+TEST(PageItemViewer, WithoutAPictureDrawsNoPicture)
+{
+    Fixture f;
+    f.viewer.ShowImage(RedPicture(50, 50));
+    f.viewer.ShowPage(nullptr);
+    f.Paint();
+    EXPECT_EQ(f.RedIn({0, 0, 400, 300}), 0);
+    EXPECT_EQ(f.viewer.ControlText().Compare(L"No page to preview"), 0);
+}
+
+}  // namespace
+}  // namespace dravolt
