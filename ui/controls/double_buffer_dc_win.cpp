@@ -29,11 +29,12 @@ CDoubleBufferDC::CDoubleBufferDC(HBITMAP bitmap)
     dc_.Reset(CreateCompatibleDC(nullptr));
     if (dc_)
         previous_ = SelectObject(dc_.Get(), bitmap);
+    valid_ = previous_ != nullptr;
 }
 
 void CDoubleBufferDC::Flush()
 {
-    if (valid_)
+    if (valid_ && target_)  // a wrapped bitmap has no target to copy to
         BitBlt(target_, rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top, dc_.Get(),
                rect_.left, rect_.top, SRCCOPY);
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/controls/double_buffer_dc_win.h"
 #include "ui/controls/panels_win.h"
 #include "ui/controls/tests/test_windows_win.h"
 
@@ -129,6 +130,22 @@ TEST(Control, ReleaseInsideReportsOneClickWithTheIdentifier)
     EnableWindow(panel.Handle(), FALSE);
     SendMessageW(panel.Handle(), WM_LBUTTONUP, 0, test::At(5, 5));
     EXPECT_EQ(parent.commands.size(), 1u);
+}
+
+TEST(DoubleBufferDC, AWrappedBitmapIsAValidCopySource)
+{
+    const HDC screen = GetDC(nullptr);
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen, 8, 8));
+    ReleaseDC(nullptr, screen);
+    {
+        CDoubleBufferDC source(bitmap.Get());
+        EXPECT_TRUE(source.IsValid());
+        source.Flush();  // no target: nothing happens
+        CDoubleBufferDC notABitmap(reinterpret_cast<HBITMAP>(GetStockObject(BLACK_PEN)));
+        EXPECT_FALSE(notABitmap.IsValid());
+    }
+    // The wrapper leaves the bitmap to its owner.
+    EXPECT_EQ(GetObjectType(bitmap.Get()), static_cast<DWORD>(OBJ_BITMAP));
 }
 
 }  // namespace
