@@ -8,11 +8,15 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/paths.sh"
 what="${1:-mingw}"
 
-# The test run sets DRAVOLT_WERROR=ON: warnings fail the build there.
+# The test run sets DRAVOLT_WERROR=ON: warnings fail the build there. When
+# it is not set the build folder keeps what it had, so launching after a
+# test run does not rebuild everything for a changed flag.
 configure() {
     local dir="$1"
     shift
-    cmake -S "$DRAVOLT_ROOT" -B "$dir" -G Ninja -DDRAVOLT_WERROR="${DRAVOLT_WERROR:-OFF}" "$@" >/dev/null
+    local werror=()
+    [ -n "${DRAVOLT_WERROR:-}" ] && werror=(-DDRAVOLT_WERROR="$DRAVOLT_WERROR")
+    cmake -S "$DRAVOLT_ROOT" -B "$dir" -G Ninja "${werror[@]}" "$@" >/dev/null
 }
 
 configure "$DRAVOLT_MINGW_BUILD" -DCMAKE_TOOLCHAIN_FILE="$DRAVOLT_ROOT/cmake/mingw64.cmake" \
