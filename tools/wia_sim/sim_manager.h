@@ -1,0 +1,72 @@
+// The simulated device manager: it lists the configured devices and answers
+// the chooser without showing anything.
+#pragma once
+
+#include <windows.h>
+#include <wia.h>
+
+#include <memory>
+#include <vector>
+
+#include "sim_config.h"
+#include "sim_properties.h"
+
+namespace wiasim {
+
+class CSimDeviceManager final : public CSimObject<IWiaDevMgr> {
+public:
+    explicit CSimDeviceManager(std::shared_ptr<const Config> config);
+    ~CSimDeviceManager() override;
+
+    HRESULT STDMETHODCALLTYPE EnumDeviceInfo(LONG flags, IEnumWIA_DEV_INFO** devices) override;
+    HRESULT STDMETHODCALLTYPE CreateDevice(BSTR deviceId, IWiaItem** root) override;
+    HRESULT STDMETHODCALLTYPE SelectDeviceDlg(HWND parent, LONG deviceType, LONG flags, BSTR* deviceId,
+                                              IWiaItem** root) override;
+    HRESULT STDMETHODCALLTYPE SelectDeviceDlgID(HWND parent, LONG deviceType, LONG flags,
+                                                BSTR* deviceId) override;
+
+    HRESULT STDMETHODCALLTYPE GetImageDlg(HWND, LONG, LONG, LONG, IWiaItem*, BSTR, GUID*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE RegisterEventCallbackProgram(LONG, BSTR, const GUID*, BSTR, BSTR, BSTR,
+                                                           BSTR) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE RegisterEventCallbackInterface(LONG, BSTR, const GUID*, IWiaEventCallback*,
+                                                             IUnknown**) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE RegisterEventCallbackCLSID(LONG, BSTR, const GUID*, const GUID*, BSTR, BSTR,
+                                                         BSTR) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE AddDeviceDlg(HWND, LONG) override { return E_NOTIMPL; }
+
+private:
+    // The chooser's answer: the index of the device it picks, or a result.
+    HRESULT Choose(HWND parent, LONG deviceType, LONG flags, int& index);
+
+    std::shared_ptr<const Config> config_;
+    size_t chooserCalls_ = 0;
+};
+
+class CSimDeviceInfoEnum final : public CSimObject<IEnumWIA_DEV_INFO> {
+public:
+    explicit CSimDeviceInfoEnum(std::vector<ComPtr<IWiaPropertyStorage>> entries);
+
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, IWiaPropertyStorage** entries, ULONG* fetched) override;
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
+    HRESULT STDMETHODCALLTYPE Reset() override;
+    HRESULT STDMETHODCALLTYPE Clone(IEnumWIA_DEV_INFO**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetCount(ULONG* count) override;
+
+private:
+    std::vector<ComPtr<IWiaPropertyStorage>> entries_;
+    size_t next_ = 0;
+};
+
+}  // namespace wiasim
