@@ -1,5 +1,5 @@
 // Which dropped paths the main window imports as image files: those whose
-// name ends in one of the image extensions, compared without case.
+// name matches one of the image patterns, compared without case.
 // Portable: no Windows header.
 #pragma once
 
@@ -8,10 +8,10 @@
 
 namespace dravolt::mainui {
 
-// The extensions, in the order a dropped file is tested against them.
-const std::vector<std::wstring>& DroppedImageExtensions();
+// The patterns, in the order a dropped file is tested against them.
+const std::vector<std::wstring>& DroppedImagePatterns();
 
-// Appends `path` to `files` once for each extension its name ends in.
+// Appends `path` to `files` once for each pattern its whole path matches.
 void AppendDroppedImageFile(const std::wstring& path, std::vector<std::wstring>& files);
 
 }  // namespace dravolt::mainui

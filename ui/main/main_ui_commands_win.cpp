@@ -13,7 +13,7 @@
 #include "pdf/pdf_output_settings.h"
 #include "pdf/pdf_publish_worker_win.h"
 #include "tasks/task_wait_dialog_win.h"
-#include "ui/main/dropped_files.h"
+#include "ui/main/dropped_files_win.h"
 #include "ui/main/main_ui_ids.h"
 
 namespace dravolt {
@@ -62,33 +62,27 @@ void CMainUIDlg::ImportImages()
 
 void CMainUIDlg::ImportDroppedFiles(const std::vector<std::wstring>& dropped)
 {
-    std::vector<std::wstring> files;
-    for (const std::wstring& path : dropped) {
-        // Dropped folders are not searched yet; only image files by name.
-        const DWORD attributes = GetFileAttributesW(path.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-            continue;
-        mainui::AppendDroppedImageFile(path, files);
-    }
-    RunImportTask(files);
+    RunImportTask(mainui::CollectDroppedImages(dropped));
 }
 
 void CMainUIDlg::RunImportTask(const std::vector<std::wstring>& files)
 {
-    if (files.empty())
+    if (files.empty() || !PagesUsable())
         return;
     CImportImagesWorker worker;
     worker.pageList = &pageList_.Pages();
     worker.sourceFiles = &files;
     worker.autoEnhance = TheImportOptions().autoEnhance;
     worker.colourMode = TheImportOptions().colourMode;
-    if (RunUnderWaitDialog(worker, Handle()).done)
+    const int before = pageList_.RowCount();
+    // A cancelled import keeps the pages it added: they are unsaved too.
+    if (RunUnderWaitDialog(worker, Handle()).done || pageList_.RowCount() > before)
         modified_ = true;
 }
 
 void CMainUIDlg::Save()
 {
-    if (!pageFiles_)
+    if (!PagesUsable())
         return;
     PdfOutputSettings& settings = ThePdfOutputSettings();
     std::vector<std::wstring> chosen;

@@ -156,6 +156,7 @@ void CMainUIDlg::RegisterCommands()
     Commands().On(ID_FILE_EXIT, [this] { CloseWindow(); });
     Commands().On(IDC_PAGE_LIST, LBN_SELCHANGE, [this] { OnSelectionChange(); });
     RegisterDocumentCommands();
+    RegisterPageCommands();
 }
 
 void CMainUIDlg::OnSelectionChange()
@@ -209,6 +210,19 @@ void CMainUIDlg::OnToolbarCommand(WPARAM number)
         break;
     case IDB_OPTIMIZE:
         Commands().DispatchCommand(ID_EDIT_OPTIMIZE);
+        break;
+    case IDB_ROTATE_LEFT:
+    case IDB_ROTATE_RIGHT:
+        RotateSelectedPage(number == IDB_ROTATE_RIGHT);
+        break;
+    case IDB_ZOOM_IN:
+        ZoomViewer(ZoomRequest::In);
+        break;
+    case IDB_ZOOM_OUT:
+        ZoomViewer(ZoomRequest::Out);
+        break;
+    case IDB_ZOOM_ACTUAL:
+        ZoomViewer(ZoomRequest::Actual);
         break;
     default:
         break;  // unknown numbers are ignored

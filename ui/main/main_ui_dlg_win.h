@@ -73,6 +73,20 @@ private:
     void ImportDroppedFiles(const std::vector<std::wstring>& dropped);
     void RunImportTask(const std::vector<std::wstring>& files);
     void Save();
+
+    // Page commands (main_ui_page_commands_win.cpp).
+    enum class ZoomRequest { In, Out, Actual };
+    void RegisterPageCommands();
+    bool PagesUsable() const;
+    void DeleteSelectedPage();
+    void DeleteAllPages();
+    void MoveSelectedPage(bool toFirst);
+    void RotateSelectedPage(bool right);
+    void OptimizePage();
+    void ImportFolder();
+    void ZoomViewer(ZoomRequest request);
+    void ShowSelectedPage();
+
     void OnSelectionChange();
     void CloseWindow();
     LRESULT OnEraseBackground(HDC dc);
