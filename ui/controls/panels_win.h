@@ -36,7 +36,8 @@ public:
     void SetLink(const std::wstring& target) { link_ = target; }
     const std::wstring& Link() const { return link_; }
     // What a click opens: the link, or a new mail when the text is an address.
-    std::wstring ClickTarget() const;
+    // A label that builds its mail link differently overrides it.
+    virtual std::wstring ClickTarget() const;
     // The text colour now, by hover and disabled state.
     std::uint32_t CurrentColour() const;
 

@@ -1,0 +1,4 @@
+// The program icon's resource identifier.
+#pragma once
+
+#define IDI_DRAVOLT 128
