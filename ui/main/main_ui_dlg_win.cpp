@@ -42,6 +42,7 @@ bool CMainUIDlg::OnInitDialog()
         FrameworkMessageBox(Handle(), L"The program occurred an error!", MB_OK);
         return true;
     }
+    scanner_.Start(Handle());
     SetUpBars();
     PostMessageW(Handle(), kDeferredInitMessage, 0, 0);
     return true;
@@ -54,6 +55,20 @@ bool CMainUIDlg::PreTranslateMessage(MSG& message)
 }
 
 LRESULT CMainUIDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (RefusedWhileBusy(message, wParam, lParam))
+        return 0;
+    const LRESULT result = HandleMessage(message, wParam, lParam);
+    // A close asked for while a scanner command ran is carried out once the
+    // command has ended and the worker no longer uses the window.
+    if (closePending_ && !IsBusy()) {
+        closePending_ = false;
+        CloseWindow();
+    }
+    return result;
+}
+
+LRESULT CMainUIDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case kIdleMessage:
@@ -111,6 +126,8 @@ void CMainUIDlg::IdlePass()
 {
     const std::uint32_t now = GetTickCount();
     balloon_.HideWhenExpired(now);
+    if (!IsBusy())
+        scannersPresent_ = scanner_.State().scannersPresent;  // the worker writes it while busy
     const mainui::WindowState state = CurrentState();
     UpdateMenu(GetMenu(Handle()), state);
     if (barsReady_) {
@@ -126,6 +143,8 @@ void CMainUIDlg::IdlePass()
 mainui::WindowState CMainUIDlg::CurrentState() const
 {
     mainui::WindowState state;
+    state.idle = !IsBusy();
+    state.scannersPresent = scannersPresent_;
     state.storeReady = pageFiles_ && pageFiles_->IsReady();
     state.saved = saved_;
     if (pageList_.Handle()) {
@@ -157,6 +176,7 @@ void CMainUIDlg::RegisterCommands()
     Commands().On(IDC_PAGE_LIST, LBN_SELCHANGE, [this] { OnSelectionChange(); });
     RegisterDocumentCommands();
     RegisterPageCommands();
+    RegisterScanCommands();
 }
 
 void CMainUIDlg::OnSelectionChange()
@@ -172,6 +192,10 @@ void CMainUIDlg::OnCancel() { CloseWindow(); }
 
 void CMainUIDlg::CloseWindow()
 {
+    if (IsBusy()) {
+        closePending_ = true;  // the worker still uses the window
+        return;
+    }
     const bool unsavedPages = !saved_ && pageList_.Handle() && pageList_.RowCount() > 0;
     INT_PTR result = IDCANCEL;
     if (unsavedPages || modified_) {
@@ -186,6 +210,7 @@ void CMainUIDlg::CloseWindow()
     }
     KillTimer(Handle(), kIdleTimerId);
     EndDialog(result);
+    scanner_.Stop();
     // The working folder stays on disk; only the window's link to it ends.
     pageFiles_ = nullptr;
 }

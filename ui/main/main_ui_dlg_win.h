@@ -13,6 +13,7 @@
 #include "framework/dialog_win.h"
 #include "framework/handles_win.h"
 #include "framework/status_bar_win.h"
+#include "scan/scanner_worker_win.h"
 #include "ui/main/command_rules.h"
 #include "ui/main/hint_balloon_win.h"
 #include "ui/main/page_item_viewer_win.h"
@@ -40,6 +41,7 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void DoDataExchange(CDataExchange& exchange) override;
     bool OnInitDialog() override;
     void OnCancel() override;
@@ -87,6 +89,14 @@ private:
     void ZoomViewer(ZoomRequest request);
     void ShowSelectedPage();
 
+    // Scanner commands (main_ui_scan_commands_win.cpp).
+    void RegisterScanCommands();
+    bool RunScanner(ScanCommand code, bool pump);
+    void SelectScanner();
+    void Scan();
+    bool IsBusy() const;
+    bool RefusedWhileBusy(UINT message, WPARAM wParam, LPARAM lParam) const;
+
     void OnSelectionChange();
     void CloseWindow();
     LRESULT OnEraseBackground(HDC dc);
@@ -96,6 +106,7 @@ private:
     CPageListBox pageList_;
     CPageItemViewer viewer_;
     CStatusBar statusBar_;
+    CScannerWorker scanner_;
     mainui::CHintBalloon balloon_;
     mainui::StatusHold statusHold_;
     UniqueBrush background_;
@@ -106,6 +117,9 @@ private:
     bool layoutReady_ = false;
     bool saved_ = false;
     bool modified_ = false;
+    int scannerFlow_ = 0;                  // scanner commands under way
+    bool scannersPresent_ = false;         // as last seen while idle
+    bool closePending_ = false;            // closing waits for the running scanner command
 
     // Kept distances of page list, top toolbar, viewer and bottom bar.
     std::array<mainui::KeptPlace, 4> kept_{};

@@ -17,6 +17,10 @@ constexpr UINT kIdlePeriod = 500;
 
 void CMainUIDlg::SetUpBars()
 {
+    // Counting the scanners shows nothing, so the wait serves no messages;
+    // without a worker thread it is refused at once.
+    scanner_.Run(ScanCommand::EnumerateDevices, false);
+    scannersPresent_ = scanner_.State().scannersPresent;
     CreateStatusBar();
     RECT bar{};
     GetWindowRect(topToolbar_.Handle(), &bar);
@@ -81,7 +85,7 @@ void CMainUIDlg::FillBottomBar()
 
 void CMainUIDlg::ShowStartupHint()
 {
-    const bool scanners = false;  // no scanner access yet: every start points at Import
+    const bool scanners = scannersPresent_;
     const int button = scanners ? IDB_SCAN : IDB_IMPORT;
     const auto rect = topToolbar_.GetButtonRect(button);
     if (!rect)
