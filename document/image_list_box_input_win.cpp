@@ -50,7 +50,6 @@ LRESULT CImageListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 bool CImageListBox::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    (void)wParam;
     switch (message) {
     case WM_DRAWITEM:
         OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -66,6 +65,10 @@ bool CImageListBox::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRES
         return true;
     }
     case WM_CTLCOLORLISTBOX:
+        // The empty list's focus row is cleared with the text background
+        // colour, not the brush: both must be the list's own grey.
+        SetBkColor(reinterpret_cast<HDC>(wParam),
+                   RGB((kListBackground >> 16) & 0xFF, (kListBackground >> 8) & 0xFF, kListBackground & 0xFF));
         result = reinterpret_cast<LRESULT>(BackgroundBrush());
         return true;
     default:
