@@ -6,6 +6,7 @@
 #include "app/page_file_store_win.h"
 #include "framework/application_win.h"
 #include "document/page_list_messages.h"
+#include "ui/main/about/about_dlg_win.h"
 #include "ui/main/command_rules.h"
 #include "ui/main/main_ui_ids.h"
 
@@ -32,6 +33,7 @@ void CMainUIDlg::DoDataExchange(CDataExchange& exchange)
 bool CMainUIDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    icons_.Apply(Handle());
     // Message boxes of the whole program are owned by this window from now on.
     if (CApplication* app = CApplication::Current())
         app->SetMainWindow(Handle());
@@ -93,6 +95,8 @@ LRESULT CMainUIDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         ApplyLayout();
         break;
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<LRESULT>(icons_.Big());
     case WM_GETMINMAXINFO:
         OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
@@ -173,6 +177,7 @@ void CMainUIDlg::UpdateMenu(HMENU menu, const mainui::WindowState& state)
 void CMainUIDlg::RegisterCommands()
 {
     Commands().On(ID_FILE_EXIT, [this] { CloseWindow(); });
+    Commands().On(ID_HELP_ABOUT, [this] { CAboutDlg().DoModal(Handle()); });
     Commands().On(IDC_PAGE_LIST, LBN_SELCHANGE, [this] { OnSelectionChange(); });
     RegisterDocumentCommands();
     RegisterPageCommands();

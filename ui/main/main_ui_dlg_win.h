@@ -14,6 +14,7 @@
 #include "framework/handles_win.h"
 #include "framework/status_bar_win.h"
 #include "scan/scanner_worker_win.h"
+#include "ui/main/about/window_icons_win.h"
 #include "ui/main/command_rules.h"
 #include "ui/main/hint_balloon_win.h"
 #include "ui/main/page_item_viewer_win.h"
@@ -107,6 +108,7 @@ private:
     CPageItemViewer viewer_;
     CStatusBar statusBar_;
     CScannerWorker scanner_;
+    about::CWindowIcons icons_;
     mainui::CHintBalloon balloon_;
     mainui::StatusHold statusHold_;
     UniqueBrush background_;

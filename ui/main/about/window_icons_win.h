@@ -14,6 +14,7 @@ public:
     // Loads the program icon (resource 128) at the system's icon sizes and
     // sets it on the window; false when the resource could not be loaded.
     bool Apply(HWND window);
+    HICON Big() const { return big_.Get(); }
 
 private:
     UniqueIcon big_;
