@@ -3,6 +3,7 @@
 #   -DOUT=<output folder> -DCASE_DIR=<folder> -DWRITER=none|<dll>
 #   -DCONFIG=none|empty|invalid|stock  [-DDECOY_DIR=<folder with a valid config>]
 #   [-DDROP=<library left out, e.g. Tamsel.dll>]
+#   [-DIMAGES=<bash script that makes the case's input files in the folder>]
 file(REMOVE_RECURSE ${CASE_DIR})
 file(MAKE_DIRECTORY ${CASE_DIR})
 file(COPY ${OUT}/Dravolt.exe ${OUT}/Tamsel.dll ${OUT}/Brennix.dll DESTINATION ${CASE_DIR})
@@ -26,4 +27,11 @@ if(DEFINED DECOY_DIR)
     file(REMOVE_RECURSE ${DECOY_DIR})
     file(MAKE_DIRECTORY ${DECOY_DIR}/Config)
     file(COPY ${OUT}/Config/PageSizes.txt DESTINATION ${DECOY_DIR}/Config)
+endif()
+# Input files of a session case, made on the host side.
+if(DEFINED IMAGES)
+    execute_process(COMMAND bash ${IMAGES} ${CASE_DIR} RESULT_VARIABLE made)
+    if(NOT made EQUAL 0)
+        message(FATAL_ERROR "${IMAGES} failed (${made})")
+    endif()
 endif()

@@ -1,15 +1,43 @@
 // End-to-end driver: starts a program, then walks a list of steps given on
-// the command line, each waiting (boundedly) for what it expects:
+// the command line, each waiting (boundedly) for what it expects.
 //
+// The program and its windows:
 //   launch <program> <folder> <args>    start the program in a working folder
 //                                       ("-": this folder) with arguments ("-": none)
-//   window <class> <caption>            wait for a top-level window ("-": any)
-//   text <message>                      the window is a message box with this text
+//   window <class> <caption>            wait for a top-level window ("-": any); it
+//                                       becomes the main window and the current window
+//   dialog <caption>                    wait for another window with this caption, taking
+//                                       input; it becomes the current window
+//   message <text>                      wait for a message box with this text; it becomes
+//                                       the current window
+//   back                                the main window is the current window again
+//   text <message>                      the current window is a message box with this text
 //   icon error                          the message box shows the error icon
-//   press <button>                      click a button of the window
-//   close                               ask the window to close (WM_CLOSE, as its close box)
+//   close                               ask the current window to close (WM_CLOSE)
 //   quiet <milliseconds>                no window of the program appears meanwhile
+//   sleep <milliseconds>                wait, say for painting before a capture
 //   exit <code>                         the program ends with this code ("any")
+//
+// Controls of the current window (found among its descendants, so also in a
+// file dialog's option panel). Notifications are sent as the controls send
+// them, and a step waits up to a second for their handling:
+//   press <button>                      click the enabled button with this text ("&" left out)
+//   click <id>                          BM_CLICK
+//   check <id> on|off                   the check box ends up ticked or not
+//   settext <id> <text>                 WM_SETTEXT; the control then shows the text
+//   shows <id> <text>                   the control shows this text
+//   choose <id> <index|text>            select a combo box entry, CBN_SELCHANGE to its parent
+//
+// The main window (each waits until it takes input, so no modal window is up):
+//   command <id>                        WM_COMMAND, as from the menu
+//   toolbar <number>                    a toolbar button's click (WM_APP + 100)
+//   select <list-id> <row>              LB_SETCURSEL, then LBN_SELCHANGE to the window
+//   rows <list-id> <n>                  the list holds n rows
+//   pane <index> <text>                 the status bar's pane shows the text
+//   resize <width> <height>             restore it and give it this outer size
+//   maximize                            maximise it
+//   capture <file.bmp>                  its screen area (the whole screen before it exists)
+//   controls                            print the current window's controls
 //
 // Every wait is bounded by --step-timeout (ms, default 20000). On failure the
 // driver says why, ends the program and exits with 1; the program is also
@@ -17,174 +45,49 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cwchar>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "tools/e2e/e2e_windows_win.h"
+#include "tools/e2e/e2e_steps_win.h"
 
 namespace {
 
-DWORD g_stepTimeoutMs = 20000;
-
-struct Target {
-    HANDLE job = nullptr;
-    PROCESS_INFORMATION process{};
-    HWND window = nullptr;
-};
-
-[[noreturn]] void Fail(Target& target, const std::wstring& why)
+const e2e::StepDef* FindStep(const std::wstring& name)
 {
-    std::fwprintf(stderr, L"e2e: FAIL: %ls\n", why.c_str());
-    if (target.process.hProcess) {
-        if (HWND shown = e2e::AnyTopLevelWindow(target.process.dwProcessId))
-            std::fwprintf(stderr, L"e2e: showing [%ls] \"%ls\" \"%ls\"\n", e2e::ClassOf(shown).c_str(),
-                          e2e::TextOf(shown).c_str(), e2e::MessageBoxText(shown).c_str());
-        TerminateProcess(target.process.hProcess, 255);
-        WaitForSingleObject(target.process.hProcess, 5000);
+    for (const auto& table : {e2e::ProgramSteps(), e2e::ControlSteps(), e2e::ScreenSteps()}) {
+        for (const e2e::StepDef& step : table) {
+            if (name == step.name)
+                return &step;
+        }
     }
-    std::exit(1);
-}
-
-// Polls `done` every 50 ms until it holds or the step times out.
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (done())
-            return true;
-        if (GetTickCount64() >= deadline)
-            return false;
-        Sleep(50);
-    }
-}
-
-void Launch(Target& target, const std::wstring& program, const std::wstring& folder,
-            const std::wstring& arguments)
-{
-    const std::wstring path = e2e::ToWindowsPath(program);
-    const std::wstring cwd = folder == L"-" ? std::wstring() : e2e::ToWindowsPath(folder);
-    std::wstring commandLine = L"\"" + path + L"\"";
-    if (arguments != L"-")
-        commandLine += L" " + arguments;
-    STARTUPINFOW startup{sizeof(startup)};
-    target.job = CreateJobObjectW(nullptr, nullptr);
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    SetInformationJobObject(target.job, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                        nullptr, cwd.empty() ? nullptr : cwd.c_str(), &startup, &target.process))
-        Fail(target, L"cannot start " + path + L" (error " + std::to_wstring(GetLastError()) + L")");
-    AssignProcessToJobObject(target.job, target.process.hProcess);
-    ResumeThread(target.process.hThread);
-}
-
-std::wstring AnyIfDash(const std::wstring& text) { return text == L"-" ? std::wstring() : text; }
-
-bool Exited(const Target& target)
-{
-    return WaitForSingleObject(target.process.hProcess, 0) == WAIT_OBJECT_0;
-}
-
-std::wstring EndedNote(const Target& target)
-{
-    if (!Exited(target))
-        return {};
-    DWORD code = 0;
-    GetExitCodeProcess(target.process.hProcess, &code);
-    return L" (the program ended with exit code " + std::to_wstring(code) + L")";
-}
-
-// Runs one step; `args` holds the step's arguments. Returns how many it used.
-size_t RunStep(Target& target, const std::wstring& step, const std::vector<std::wstring>& args)
-{
-    auto need = [&](size_t count) {
-        if (args.size() < count)
-            Fail(target, step + L" needs " + std::to_wstring(count) + L" argument(s)");
-    };
-    if (step == L"launch") {
-        need(3);
-        Launch(target, args[0], args[1], args[2]);
-        return 3;
-    }
-    if (!target.process.hProcess)
-        Fail(target, L"no program launched before " + step);
-    if (step == L"window") {
-        need(2);
-        const std::wstring className = AnyIfDash(args[0]), caption = AnyIfDash(args[1]);
-        const bool found = WaitFor([&] {
-            target.window = e2e::FindTopLevelWindow(target.process.dwProcessId, className, caption);
-            return target.window != nullptr || Exited(target);
-        }, g_stepTimeoutMs);
-        if (!found || !target.window)
-            Fail(target, L"no window [" + args[0] + L"] \"" + args[1] + L"\"" + EndedNote(target));
-        return 2;
-    }
-    if (step == L"text") {
-        need(1);
-        if (!WaitFor([&] { return e2e::MessageBoxText(target.window) == args[0]; }, g_stepTimeoutMs))
-            Fail(target, L"message is \"" + e2e::MessageBoxText(target.window) + L"\", expected \"" +
-                             args[0] + L"\"");
-        return 1;
-    }
-    if (step == L"icon") {
-        need(1);
-        if (args[0] != L"error")
-            Fail(target, L"unknown icon " + args[0]);
-        if (!WaitFor([&] { return e2e::ShowsErrorIcon(target.window); }, g_stepTimeoutMs))
-            Fail(target, L"the message box does not show the error icon");
-        return 1;
-    }
-    if (step == L"press") {
-        need(1);
-        if (!e2e::PressButton(target.window, args[0]))
-            Fail(target, L"no button \"" + args[0] + L"\"");
-        return 1;
-    }
-    if (step == L"close") {
-        if (!target.window || !PostMessageW(target.window, WM_CLOSE, 0, 0))
-            Fail(target, L"no window to close");
-        return 0;
-    }
-    if (step == L"quiet") {
-        need(1);
-        const DWORD ms = static_cast<DWORD>(std::wcstoul(args[0].c_str(), nullptr, 10));
-        if (WaitFor([&] { return e2e::AnyTopLevelWindow(target.process.dwProcessId) != nullptr; }, ms))
-            Fail(target, L"a window appeared");
-        return 1;
-    }
-    if (step == L"exit") {
-        need(1);
-        if (WaitForSingleObject(target.process.hProcess, g_stepTimeoutMs) != WAIT_OBJECT_0)
-            Fail(target, L"the program did not end (hung?)");
-        DWORD code = 0;
-        GetExitCodeProcess(target.process.hProcess, &code);
-        if (args[0] != L"any" && code != std::wcstoul(args[0].c_str(), nullptr, 0))
-            Fail(target, L"exit code " + std::to_wstring(code) + L", expected " + args[0]);
-        return 1;
-    }
-    Fail(target, L"unknown step " + step);
+    return nullptr;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
-    std::vector<std::wstring> words(argv + 1, argv + argc);
-    Target target;
+    const std::vector<std::wstring> words(argv + 1, argv + argc);
+    e2e::Session session;
     size_t i = 0;
     if (words.size() >= 2 && words[0] == L"--step-timeout") {
-        g_stepTimeoutMs = static_cast<DWORD>(std::wcstoul(words[1].c_str(), nullptr, 10));
+        session.SetStepTimeout(e2e::NumberArgument(session, words[1], L"--step-timeout"));
         i = 2;
     }
     while (i < words.size()) {
-        const std::wstring step = words[i++];
-        const std::vector<std::wstring> rest(words.begin() + static_cast<std::ptrdiff_t>(i), words.end());
-        i += RunStep(target, step, rest);
+        const std::wstring& name = words[i++];
+        const e2e::StepDef* step = FindStep(name);
+        if (!step)
+            session.Fail(L"unknown step " + name);
+        if (words.size() - i < step->argCount)
+            session.Fail(name + L" needs " + std::to_wstring(step->argCount) + L" argument(s)");
+        if (!session.Launched() && name != L"launch")
+            session.Fail(L"no program launched before " + name);
+        step->run(session, e2e::StepArgs(words.data() + i, step->argCount));
+        i += step->argCount;
     }
-    if (target.process.hProcess && !Exited(target))
-        Fail(target, L"the program is still running after the last step");
+    if (session.Launched() && !session.Exited())
+        session.Fail(L"the program is still running after the last step");
     std::fwprintf(stdout, L"e2e: passed\n");
     return 0;
 }

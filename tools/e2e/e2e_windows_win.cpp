@@ -1,6 +1,8 @@
 #include "tools/e2e/e2e_windows_win.h"
 
-#include <vector>
+#include <deque>
+
+#include "framework/handles_win.h"
 
 namespace e2e {
 
@@ -9,27 +11,21 @@ namespace {
 // Message boxes keep their text in a static with this identifier.
 constexpr int kMessageBoxTextId = 0xFFFF;
 constexpr UINT kMessageTimeoutMs = 2000;
+constexpr UINT kBriefWaitMs = 1000;
 
 struct WindowQuery {
     DWORD processId;
-    const std::wstring* className;
-    const std::wstring* caption;
-    HWND found = nullptr;
+    std::vector<HWND> found;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
 {
     auto& query = *reinterpret_cast<WindowQuery*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != query.processId || !IsWindowVisible(window))
-        return TRUE;
-    if (!query.className->empty() && ClassOf(window) != *query.className)
-        return TRUE;
-    if (!query.caption->empty() && TextOf(window) != *query.caption)
-        return TRUE;
-    query.found = window;
-    return FALSE;
+    if (owner == query.processId && IsWindowVisible(window))
+        query.found.push_back(window);
+    return TRUE;
 }
 
 std::wstring WithoutAmpersands(std::wstring text)
@@ -38,20 +34,68 @@ std::wstring WithoutAmpersands(std::wstring text)
     return text;
 }
 
+// Descendants of `window` breadth first, visible ones first, until `match`.
+HWND FindDescendant(HWND window, const std::function<bool(HWND)>& match)
+{
+    HWND hidden = nullptr;
+    std::deque<HWND> queue{window};
+    while (!queue.empty()) {
+        const HWND parent = queue.front();
+        queue.pop_front();
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (match(child)) {
+                if (IsWindowVisible(child))
+                    return child;
+                if (!hidden)
+                    hidden = child;
+            }
+            queue.push_back(child);
+        }
+    }
+    return hidden;
+}
+
+void DescribeTree(HWND parent, int depth, std::wstring& out)
+{
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        out += std::wstring(static_cast<size_t>(depth) * 2, L' ') + L"[" + ClassOf(child) + L"] id " +
+               std::to_wstring(GetDlgCtrlID(child)) + L" \"" + TextOf(child) + L"\"" +
+               (IsWindowVisible(child) ? L"" : L" hidden") +
+               (IsWindowEnabled(child) ? L"" : L" disabled") + L"\n";
+        DescribeTree(child, depth + 1, out);
+    }
+}
+
 }  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD processId)
+{
+    WindowQuery query{processId, {}};
+    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+HWND FindTopLevelWindowIf(DWORD processId, const std::function<bool(HWND)>& match)
+{
+    for (HWND window : TopLevelWindows(processId)) {
+        if (match(window))
+            return window;
+    }
+    return nullptr;
+}
 
 HWND FindTopLevelWindow(DWORD processId, const std::wstring& className,
                         const std::wstring& caption)
 {
-    WindowQuery query{processId, &className, &caption};
-    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&query));
-    return query.found;
+    return FindTopLevelWindowIf(processId, [&](HWND window) {
+        return (className.empty() || ClassOf(window) == className) &&
+               (caption.empty() || TextOf(window) == caption);
+    });
 }
 
 HWND AnyTopLevelWindow(DWORD processId)
 {
-    const std::wstring any;
-    return FindTopLevelWindow(processId, any, any);
+    return FindTopLevelWindowIf(processId, [](HWND) { return true; });
 }
 
 std::wstring ClassOf(HWND window)
@@ -78,16 +122,64 @@ std::wstring MessageBoxText(HWND box)
     return text ? TextOf(text) : std::wstring();
 }
 
-bool PressButton(HWND dialog, const std::wstring& label)
+std::optional<LRESULT> SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (ClassOf(child) != L"Button" || WithoutAmpersands(TextOf(child)) != label)
-            continue;
-        const int id = GetDlgCtrlID(child);
-        return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                            reinterpret_cast<LPARAM>(child)) != FALSE;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                             &result))
+        return std::nullopt;
+    return static_cast<LRESULT>(result);
+}
+
+HWND FindControl(HWND window, int id)
+{
+    return FindDescendant(window, [id](HWND child) { return GetDlgCtrlID(child) == id; });
+}
+
+HWND FindButton(HWND window, const std::wstring& label)
+{
+    const HWND button = FindDescendant(window, [&](HWND child) {
+        return ClassOf(child) == L"Button" && WithoutAmpersands(TextOf(child)) == label;
+    });
+    return button && IsWindowVisible(button) ? button : nullptr;
+}
+
+void SendAndWaitBriefly(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // A handler that opens a modal window goes on after the time-out; one
+    // that does not has finished when the next step starts.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kBriefWaitMs, &ignored);
+}
+
+void NotifyParent(HWND control, WORD code)
+{
+    SendAndWaitBriefly(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                       reinterpret_cast<LPARAM>(control));
+}
+
+std::vector<std::wstring> ListRowTexts(HWND list)
+{
+    std::vector<std::wstring> rows;
+    const LRESULT count = SendWithTimeout(list, LB_GETCOUNT, 0, 0).value_or(0);
+    for (LRESULT row = 0; row < count; ++row) {
+        const LRESULT length = SendWithTimeout(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0).value_or(LB_ERR);
+        std::wstring text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
+        if (length > 0 && SendWithTimeout(list, LB_GETTEXT, static_cast<WPARAM>(row),
+                                          reinterpret_cast<LPARAM>(text.data())).value_or(LB_ERR) != LB_ERR)
+            text.resize(static_cast<size_t>(length));
+        else
+            text = L"?";
+        rows.push_back(text);
     }
-    return false;
+    return rows;
+}
+
+std::wstring DescribeControls(HWND window)
+{
+    std::wstring out = L"[" + ClassOf(window) + L"] \"" + TextOf(window) + L"\"\n";
+    DescribeTree(window, 1, out);
+    return out;
 }
 
 bool ShowsErrorIcon(HWND box)
@@ -103,17 +195,16 @@ bool ShowsErrorIcon(HWND box)
     if (!icon || !GetWindowRect(icon, &area))
         return false;
     // Read the icon back from the screen and look for the error icon's red.
-    HDC screen = GetDC(nullptr);
+    const dravolt::WindowDC screen(nullptr);
     int red = 0, total = 0;
     for (LONG y = area.top; y < area.bottom; ++y) {
         for (LONG x = area.left; x < area.right; ++x) {
-            const COLORREF c = GetPixel(screen, x, y);
+            const COLORREF c = GetPixel(screen.Get(), x, y);
             ++total;
             if (GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100)
                 ++red;
         }
     }
-    ReleaseDC(nullptr, screen);
     return total > 0 && red * 5 > total;
 }
 

@@ -1,0 +1,32 @@
+// The driver's step language: each step has a name, a fixed number of
+// arguments and a body that waits (boundedly) for what it expects and fails
+// the run with a clear message otherwise.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+
+#include "tools/e2e/e2e_session_win.h"
+
+namespace e2e {
+
+using StepArgs = std::span<const std::wstring>;
+
+struct StepDef {
+    const wchar_t* name;
+    std::size_t argCount;
+    void (*run)(Session& session, StepArgs args);
+};
+
+// launch, window, dialog, message, back, text, icon, close, quiet, sleep, exit
+std::span<const StepDef> ProgramSteps();
+// press, click, check, settext, shows, choose, select, rows, pane, command, toolbar
+std::span<const StepDef> ControlSteps();
+// resize, maximize, capture, controls
+std::span<const StepDef> ScreenSteps();
+
+// A whole number argument, or a failed run naming the step.
+unsigned long NumberArgument(Session& session, const std::wstring& text, const wchar_t* step);
+
+}  // namespace e2e
