@@ -54,7 +54,12 @@ HRESULT CScannerCommands::SelectDevice(bool autoSelect)
         device->SetParentWindow(owner_);
         device_ = std::move(device);
     }
-    state_.scannersPresent = result != WIA_S_NO_DEVICE_AVAILABLE;
+    // A chooser that answered (picked or cancelled) knows of a scanner; one
+    // that failed says nothing about scanners, so the flag keeps its value.
+    if (result == WIA_S_NO_DEVICE_AVAILABLE)
+        state_.scannersPresent = false;
+    else if (SUCCEEDED(result))
+        state_.scannersPresent = true;
     return result;
 }
 
@@ -97,7 +102,9 @@ void CScannerCommands::ShowNoScannerPrompt() const
 void CScannerCommands::SelectDeviceCommand()
 {
     const HRESULT result = SelectDevice(false);
-    if (result == WIA_S_NO_DEVICE_AVAILABLE) {
+    // A chooser that cannot even start, with no scanner known, leaves the
+    // user as alone as one that finds none.
+    if (result == WIA_S_NO_DEVICE_AVAILABLE || (FAILED(result) && !state_.scannersPresent)) {
         ShowNoScannerPrompt();
         return;
     }

@@ -100,9 +100,28 @@ TEST_F(ScannerWorkerTest, WithoutADeviceManagerNothingIsCreatedAgainOrClaimed)
     EXPECT_EQ(worker.Run(ScanCommand::SelectDevice, true), RunResult::Done);
     EXPECT_EQ(SimRecord().factoryCalls, 1);
     EXPECT_EQ(worker.Device(), nullptr);
-    // Nothing is known about scanners, so none is claimed to exist.
+    // Nothing is known about scanners, so none is claimed to exist, and the
+    // user who asked for one hears that none can be reached.
     EXPECT_FALSE(worker.State().scannersPresent);
-    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kNoScannerText});
+}
+
+TEST_F(ScannerWorkerTest, AFailingChooserKeepsWhatIsKnownAboutScanners)
+{
+    struct Case {
+        const wchar_t* configuration;
+        bool present;  // after the enumeration, and still after the failure
+        bool told;     // the no-scanner message was shown
+    };
+    for (const Case& c : std::vector<Case>{{L"flatbed error", true, false}, {L"camera error", false, true}}) {
+        CScannerWorker& worker = StartWith(c.configuration);
+        CMessageBoxWatcher boxes(worker.WorkerThreadId(), owner_.Handle());
+        EXPECT_EQ(worker.Run(ScanCommand::EnumerateDevices, false), RunResult::Done);
+        EXPECT_EQ(worker.Run(ScanCommand::SelectDevice, true), RunResult::Done);
+        EXPECT_EQ(worker.State().scannersPresent, c.present) << c.configuration;
+        EXPECT_EQ(boxes.Texts().size(), c.told ? 1u : 0u) << c.configuration;
+        EXPECT_EQ(worker.Device(), nullptr);
+    }
 }
 
 TEST_F(ScannerWorkerTest, SelectDeviceChoosesAScannerAndReadsItsResolutions)
