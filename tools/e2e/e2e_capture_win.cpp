@@ -8,7 +8,8 @@ namespace e2e {
 
 namespace {
 
-bool WriteBmp(const std::wstring& path, const BITMAPINFOHEADER& header, const std::vector<BYTE>& pixels)
+bool WriteBmp(const std::wstring& path, const BITMAPINFOHEADER& header,
+              const std::vector<BYTE>& pixels)
 {
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;  // "BM"
@@ -21,7 +22,8 @@ bool WriteBmp(const std::wstring& path, const BITMAPINFOHEADER& header, const st
     DWORD written = 0;
     return WriteFile(out.Get(), &file, sizeof(file), &written, nullptr) &&
            WriteFile(out.Get(), &header, sizeof(header), &written, nullptr) &&
-           WriteFile(out.Get(), pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr) &&
+           WriteFile(out.Get(), pixels.data(), static_cast<DWORD>(pixels.size()), &written,
+                     nullptr) &&
            written == pixels.size();
 }
 

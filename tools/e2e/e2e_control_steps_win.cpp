@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "tools/e2e/e2e_remote_win.h"
 #include "tools/e2e/e2e_steps_win.h"
 #include "tools/e2e/e2e_windows_win.h"
@@ -17,7 +19,10 @@ namespace {
 // the button's number.
 constexpr UINT kToolbarClickMessage = WM_APP + 100;
 
-std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+std::wstring Quoted(const std::wstring& text)
+{
+    return L"\"" + text + L"\"";
+}
 
 // Control `idText` of `window`, waited for.
 HWND ControlOf(Session& session, HWND window, const std::wstring& idText, const wchar_t* step)
@@ -25,8 +30,8 @@ HWND ControlOf(Session& session, HWND window, const std::wstring& idText, const 
     const int id = static_cast<int>(NumberArgument(session, idText, step));
     HWND control = nullptr;
     if (!window || !session.WaitFor([&] { return (control = FindControl(window, id)) != nullptr; }))
-        session.Fail(std::wstring(step) + L": no control " + idText + L" in " + Quoted(TextOf(window)) +
-                     session.EndedNote());
+        session.Fail(std::wstring(step) + L": no control " + idText + L" in " +
+                     Quoted(TextOf(window)) + session.EndedNote());
     return control;
 }
 
@@ -88,12 +93,13 @@ void Shows(Session& session, StepArgs args)
 void Choose(Session& session, StepArgs args)
 {
     const HWND box = ControlOf(session, session.Current(), args[0], L"choose");
-    const bool byIndex = !args[1].empty() && args[1].find_first_not_of(L"0123456789") == std::wstring::npos;
-    const LRESULT index =
-        byIndex ? static_cast<LRESULT>(NumberArgument(session, args[1], L"choose"))
-                : SendWithTimeout(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                  reinterpret_cast<LPARAM>(args[1].c_str()))
-                      .value_or(CB_ERR);
+    const bool byIndex =
+        !args[1].empty() && args[1].find_first_not_of(L"0123456789") == std::wstring::npos;
+    const LRESULT index = byIndex
+                              ? static_cast<LRESULT>(NumberArgument(session, args[1], L"choose"))
+                              : SendWithTimeout(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                reinterpret_cast<LPARAM>(args[1].c_str()))
+                                    .value_or(CB_ERR);
     if (index == CB_ERR ||
         SendWithTimeout(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0).value_or(CB_ERR) != index)
         session.Fail(L"choose: combo box " + args[0] + L" has no entry " + Quoted(args[1]));
@@ -125,8 +131,30 @@ void Rows(Session& session, StepArgs args)
         std::wstring shown;
         for (const std::wstring& row : ListRowTexts(list))
             shown += L"\n  " + row;
-        session.Fail(L"list " + args[0] + L" has " + std::to_wstring(count) + L" rows, expected " + args[1] +
-                     session.EndedNote() + shown);
+        session.Fail(L"list " + args[0] + L" has " + std::to_wstring(count) + L" rows, expected " +
+                     args[1] + session.EndedNote() + shown);
+    }
+}
+
+// remember <list-id>: notes the rows of a main window list, whose texts
+// are the paths of the pages' files, for a later `files` step.
+void Remember(Session& session, StepArgs args)
+{
+    session.Remember(ListRowTexts(ControlOf(session, session.EnabledMain(), args[0], L"remember")));
+}
+
+// files <list-id>: of the files remembered, those whose rows are still in
+// the list exist and the others have been deleted.
+void Files(Session& session, StepArgs args)
+{
+    const std::vector<std::wstring> rows =
+        ListRowTexts(ControlOf(session, session.EnabledMain(), args[0], L"files"));
+    for (const std::wstring& path : session.Remembered()) {
+        const bool listed = std::find(rows.begin(), rows.end(), path) != rows.end();
+        const bool exists = GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        if (listed != exists)
+            session.Fail(path + (listed ? L" is a page but its file is missing"
+                                        : L" was removed but its file is still there"));
     }
 }
 
@@ -142,7 +170,8 @@ void Pane(Session& session, StepArgs args)
             shown = StatusPaneText(session.Process(), bar, pane).value_or(L"(unreadable)");
             return shown == args[1];
         }))
-        session.Fail(L"status pane " + args[0] + L" shows " + Quoted(shown) + L", expected " + Quoted(args[1]));
+        session.Fail(L"status pane " + args[0] + L" shows " + Quoted(shown) + L", expected " +
+                     Quoted(args[1]));
 }
 
 // command <id>: a menu command to the main window once it takes input.
@@ -160,14 +189,18 @@ void Toolbar(Session& session, StepArgs args)
 }
 
 constexpr StepDef kSteps[] = {
-    {L"press", 1, &Press},     {L"click", 1, &Click},   {L"check", 2, &Check},
-    {L"settext", 2, &SetText}, {L"shows", 2, &Shows},   {L"choose", 2, &Choose},
-    {L"select", 2, &Select},   {L"rows", 2, &Rows},     {L"pane", 2, &Pane},
-    {L"command", 1, &Command}, {L"toolbar", 1, &Toolbar},
+    {L"press", 1, &Press},     {L"click", 1, &Click}, {L"check", 2, &Check},
+    {L"settext", 2, &SetText}, {L"shows", 2, &Shows}, {L"choose", 2, &Choose},
+    {L"select", 2, &Select},   {L"rows", 2, &Rows},   {L"remember", 1, &Remember},
+    {L"files", 1, &Files},     {L"pane", 2, &Pane},   {L"command", 1, &Command},
+    {L"toolbar", 1, &Toolbar},
 };
 
 }  // namespace
 
-std::span<const StepDef> ControlSteps() { return kSteps; }
+std::span<const StepDef> ControlSteps()
+{
+    return kSteps;
+}
 
 }  // namespace e2e

@@ -33,6 +33,9 @@
 //   toolbar <number>                    a toolbar button's click (WM_APP + 100)
 //   select <list-id> <row>              LB_SETCURSEL, then LBN_SELCHANGE to the window
 //   rows <list-id> <n>                  the list holds n rows
+//   remember <list-id>                  note the rows' texts (a page list's: page file paths)
+//   files <list-id>                     of the files noted, those still in the list exist,
+//                                       the others are deleted
 //   pane <index> <text>                 the status bar's pane shows the text
 //   resize <width> <height>             restore it and give it this outer size
 //   maximize                            maximise it

@@ -9,7 +9,10 @@ namespace e2e {
 
 namespace {
 
-std::wstring AnyIfDash(const std::wstring& text) { return text == L"-" ? std::wstring() : text; }
+std::wstring AnyIfDash(const std::wstring& text)
+{
+    return text == L"-" ? std::wstring() : text;
+}
 
 // launch <program> <folder> <arguments>: "-" is this folder, no arguments.
 void Launch(Session& session, StepArgs args)
@@ -52,8 +55,8 @@ void Message(Session& session, StepArgs args)
 {
     HWND found = nullptr;
     session.WaitFor([&] {
-        found = FindTopLevelWindowIf(session.ProcessId(),
-                                     [&](HWND window) { return MessageBoxText(window) == args[0]; });
+        found = FindTopLevelWindowIf(
+            session.ProcessId(), [&](HWND window) { return MessageBoxText(window) == args[0]; });
         return found || session.Exited();
     });
     if (!found)
@@ -126,7 +129,10 @@ constexpr StepDef kSteps[] = {
 
 }  // namespace
 
-std::span<const StepDef> ProgramSteps() { return kSteps; }
+std::span<const StepDef> ProgramSteps()
+{
+    return kSteps;
+}
 
 unsigned long NumberArgument(Session& session, const std::wstring& text, const wchar_t* step)
 {

@@ -15,7 +15,8 @@ class RemoteBuffer {
 public:
     RemoteBuffer(HANDLE process, SIZE_T bytes)
         : process_(process),
-          address_(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
+          address_(
+              VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
     {
     }
     ~RemoteBuffer()
@@ -50,7 +51,8 @@ std::optional<std::wstring> StatusPaneText(HANDLE process, HWND statusBar, int p
         return std::nullopt;
     std::vector<wchar_t> text(characters, L'\0');
     SIZE_T read = 0;
-    if (!ReadProcessMemory(process, remote.Address(), text.data(), characters * sizeof(wchar_t), &read))
+    if (!ReadProcessMemory(process, remote.Address(), text.data(), characters * sizeof(wchar_t),
+                           &read))
         return std::nullopt;
     text.back() = L'\0';
     return std::wstring(text.data());

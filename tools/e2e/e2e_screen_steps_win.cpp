@@ -77,6 +77,9 @@ constexpr StepDef kSteps[] = {
 
 }  // namespace
 
-std::span<const StepDef> ScreenSteps() { return kSteps; }
+std::span<const StepDef> ScreenSteps()
+{
+    return kSteps;
+}
 
 }  // namespace e2e

@@ -82,8 +82,9 @@ void Session::Fail(const std::wstring& why)
     std::fwprintf(stderr, L"e2e: FAIL: %ls\n", why.c_str());
     if (Launched()) {
         for (HWND shown : TopLevelWindows(processId_))
-            std::fwprintf(stderr, L"e2e: showing [%ls] \"%ls\" \"%ls\"%ls\n", ClassOf(shown).c_str(),
-                          TextOf(shown).c_str(), MessageBoxText(shown).c_str(),
+            std::fwprintf(stderr, L"e2e: showing [%ls] \"%ls\" \"%ls\"%ls\n",
+                          ClassOf(shown).c_str(), TextOf(shown).c_str(),
+                          MessageBoxText(shown).c_str(),
                           IsWindowEnabled(shown) ? L"" : L" (disabled)");
         TerminateProcess(process_.Get(), 255);
         WaitForSingleObject(process_.Get(), 5000);

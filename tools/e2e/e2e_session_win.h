@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "framework/handles_win.h"
 
@@ -35,6 +36,10 @@ public:
     // The main window, once it takes input again (no modal window over it).
     HWND EnabledMain();
 
+    // Row texts a step noted for a later one (the page files of a list).
+    const std::vector<std::wstring>& Remembered() const { return remembered_; }
+    void Remember(std::vector<std::wstring> texts) { remembered_ = std::move(texts); }
+
     void SetStepTimeout(DWORD ms) { stepTimeoutMs_ = ms; }
     // Polls `done` every 50 ms until it holds or the step time-out passes.
     bool WaitFor(const std::function<bool()>& done) const;
@@ -51,6 +56,7 @@ private:
     DWORD processId_ = 0;
     HWND main_ = nullptr;
     HWND current_ = nullptr;
+    std::vector<std::wstring> remembered_;
     DWORD stepTimeoutMs_ = 20000;
 };
 

@@ -21,7 +21,8 @@ struct StepDef {
 
 // launch, window, dialog, message, back, text, icon, close, quiet, sleep, exit
 std::span<const StepDef> ProgramSteps();
-// press, click, check, settext, shows, choose, select, rows, pane, command, toolbar
+// press, click, check, settext, shows, choose, select, rows, remember, files,
+// pane, command, toolbar
 std::span<const StepDef> ControlSteps();
 // resize, maximize, capture, controls
 std::span<const StepDef> ScreenSteps();

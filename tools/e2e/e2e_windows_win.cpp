@@ -42,7 +42,8 @@ HWND FindDescendant(HWND window, const std::function<bool(HWND)>& match)
     while (!queue.empty()) {
         const HWND parent = queue.front();
         queue.pop_front();
-        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        for (HWND child = GetWindow(parent, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
             if (match(child)) {
                 if (IsWindowVisible(child))
                     return child;
@@ -58,8 +59,8 @@ HWND FindDescendant(HWND window, const std::function<bool(HWND)>& match)
 void DescribeTree(HWND parent, int depth, std::wstring& out)
 {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        out += std::wstring(static_cast<size_t>(depth) * 2, L' ') + L"[" + ClassOf(child) + L"] id " +
-               std::to_wstring(GetDlgCtrlID(child)) + L" \"" + TextOf(child) + L"\"" +
+        out += std::wstring(static_cast<size_t>(depth) * 2, L' ') + L"[" + ClassOf(child) +
+               L"] id " + std::to_wstring(GetDlgCtrlID(child)) + L" \"" + TextOf(child) + L"\"" +
                (IsWindowVisible(child) ? L"" : L" hidden") +
                (IsWindowEnabled(child) ? L"" : L" disabled") + L"\n";
         DescribeTree(child, depth + 1, out);
@@ -84,8 +85,7 @@ HWND FindTopLevelWindowIf(DWORD processId, const std::function<bool(HWND)>& matc
     return nullptr;
 }
 
-HWND FindTopLevelWindow(DWORD processId, const std::wstring& className,
-                        const std::wstring& caption)
+HWND FindTopLevelWindow(DWORD processId, const std::wstring& className, const std::wstring& caption)
 {
     return FindTopLevelWindowIf(processId, [&](HWND window) {
         return (className.empty() || ClassOf(window) == className) &&
@@ -163,10 +163,12 @@ std::vector<std::wstring> ListRowTexts(HWND list)
     std::vector<std::wstring> rows;
     const LRESULT count = SendWithTimeout(list, LB_GETCOUNT, 0, 0).value_or(0);
     for (LRESULT row = 0; row < count; ++row) {
-        const LRESULT length = SendWithTimeout(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0).value_or(LB_ERR);
+        const LRESULT length =
+            SendWithTimeout(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0).value_or(LB_ERR);
         std::wstring text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
         if (length > 0 && SendWithTimeout(list, LB_GETTEXT, static_cast<WPARAM>(row),
-                                          reinterpret_cast<LPARAM>(text.data())).value_or(LB_ERR) != LB_ERR)
+                                          reinterpret_cast<LPARAM>(text.data()))
+                                  .value_or(LB_ERR) != LB_ERR)
             text.resize(static_cast<size_t>(length));
         else
             text = L"?";
@@ -187,8 +189,10 @@ bool ShowsErrorIcon(HWND box)
     // The icon is the static child drawn as an icon (its identifier differs
     // between Windows versions).
     HWND icon = nullptr;
-    for (HWND child = GetWindow(box, GW_CHILD); child && !icon; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (ClassOf(child) == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+    for (HWND child = GetWindow(box, GW_CHILD); child && !icon;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) == L"Static" &&
+            (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
             icon = child;
     }
     RECT area{};
