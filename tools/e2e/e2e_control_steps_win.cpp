@@ -174,6 +174,18 @@ void Pane(Session& session, StepArgs args)
                      Quoted(args[1]));
 }
 
+// key <id> enter|escape: the key pressed and released on a main window
+// control, through the window's message loop as typed keys go.
+void Key(Session& session, StepArgs args)
+{
+    const WPARAM key = args[1] == L"enter" ? VK_RETURN : args[1] == L"escape" ? VK_ESCAPE : 0;
+    if (!key)
+        session.Fail(L"key: " + args[1] + L" is neither enter nor escape");
+    const HWND control = ControlOf(session, session.EnabledMain(), args[0], L"key");
+    PostMessageW(control, WM_KEYDOWN, key, 1);
+    PostMessageW(control, WM_KEYUP, key, 1 | (3u << 30));
+}
+
 // command <id>: a menu command to the main window once it takes input.
 void Command(Session& session, StepArgs args)
 {
@@ -189,11 +201,11 @@ void Toolbar(Session& session, StepArgs args)
 }
 
 constexpr StepDef kSteps[] = {
-    {L"press", 1, &Press},     {L"click", 1, &Click}, {L"check", 2, &Check},
-    {L"settext", 2, &SetText}, {L"shows", 2, &Shows}, {L"choose", 2, &Choose},
-    {L"select", 2, &Select},   {L"rows", 2, &Rows},   {L"remember", 1, &Remember},
-    {L"files", 1, &Files},     {L"pane", 2, &Pane},   {L"command", 1, &Command},
-    {L"toolbar", 1, &Toolbar},
+    {L"press", 1, &Press},     {L"click", 1, &Click},     {L"check", 2, &Check},
+    {L"settext", 2, &SetText}, {L"shows", 2, &Shows},     {L"choose", 2, &Choose},
+    {L"select", 2, &Select},   {L"rows", 2, &Rows},       {L"remember", 1, &Remember},
+    {L"files", 1, &Files},     {L"pane", 2, &Pane},       {L"command", 1, &Command},
+    {L"key", 2, &Key},         {L"toolbar", 1, &Toolbar},
 };
 
 }  // namespace

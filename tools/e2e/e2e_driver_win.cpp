@@ -37,6 +37,7 @@
 //   files <list-id>                     of the files noted, those still in the list exist,
 //                                       the others are deleted
 //   pane <index> <text>                 the status bar's pane shows the text
+//   key <id> enter|escape               the key typed on a control (posted, as typed keys are)
 //   resize <width> <height>             restore it and give it this outer size
 //   maximize                            maximise it
 //   capture <file.bmp>                  its screen area (the whole screen before it exists)

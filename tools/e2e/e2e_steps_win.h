@@ -22,7 +22,7 @@ struct StepDef {
 // launch, window, dialog, message, back, text, icon, close, quiet, sleep, exit
 std::span<const StepDef> ProgramSteps();
 // press, click, check, settext, shows, choose, select, rows, remember, files,
-// pane, command, toolbar
+// pane, key, command, toolbar
 std::span<const StepDef> ControlSteps();
 // resize, maximize, capture, controls
 std::span<const StepDef> ScreenSteps();
