@@ -9,8 +9,6 @@
 
 namespace dravolt {
 
-using Microsoft::WRL::ComPtr;
-
 namespace {
 
 FORMATETC GlobalFormat(CLIPFORMAT format)
@@ -33,33 +31,12 @@ CLIPFORMAT RegisterFormat(const wchar_t* name)
 
 ComPtr<CBlockDataObject> CBlockDataObject::Make()
 {
-    ComPtr<CBlockDataObject> object;
-    object.Attach(new CBlockDataObject);
-    return object;
+    return ComPtr<CBlockDataObject>(new CBlockDataObject);
 }
 
 void CBlockDataObject::Put(CLIPFORMAT format, std::span<const std::uint8_t> bytes)
 {
     blocks_.push_back({format, {bytes.begin(), bytes.end()}});
-}
-
-HRESULT CBlockDataObject::QueryInterface(REFIID iid, void** object)
-{
-    if (!object)
-        return E_POINTER;
-    *object = (iid == IID_IUnknown || iid == IID_IDataObject) ? static_cast<IDataObject*>(this) : nullptr;
-    if (!*object)
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-}
-
-ULONG CBlockDataObject::Release()
-{
-    const ULONG left = --references_;
-    if (left == 0)
-        delete this;
-    return left;
 }
 
 const std::vector<std::uint8_t>* CBlockDataObject::Find(const FORMATETC& format) const
@@ -116,28 +93,7 @@ HRESULT CBlockDataObject::EnumFormatEtc(DWORD direction, IEnumFORMATETC** format
 
 ComPtr<CMoveCursorDropSource> CMoveCursorDropSource::Make()
 {
-    ComPtr<CMoveCursorDropSource> source;
-    source.Attach(new CMoveCursorDropSource);
-    return source;
-}
-
-HRESULT CMoveCursorDropSource::QueryInterface(REFIID iid, void** object)
-{
-    if (!object)
-        return E_POINTER;
-    *object = (iid == IID_IUnknown || iid == IID_IDropSource) ? static_cast<IDropSource*>(this) : nullptr;
-    if (!*object)
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-}
-
-ULONG CMoveCursorDropSource::Release()
-{
-    const ULONG left = --references_;
-    if (left == 0)
-        delete this;
-    return left;
+    return ComPtr<CMoveCursorDropSource>(new CMoveCursorDropSource);
 }
 
 HRESULT CMoveCursorDropSource::QueryContinueDrag(BOOL escapePressed, DWORD keys)

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 #include <ole2.h>
-#include <wrl/client.h>
 
 #include <cstdint>
 #include <optional>
@@ -13,19 +12,18 @@
 #include <string>
 #include <vector>
 
+#include "framework/com_object_win.h"
+
 namespace dravolt {
 
 // Byte blocks under clipboard formats, each given out as a fresh HGLOBAL
 // that the receiver frees (ReleaseStgMedium).
-class CBlockDataObject final : public IDataObject {
+class CBlockDataObject final : public CComObject<IDataObject> {
 public:
-    static Microsoft::WRL::ComPtr<CBlockDataObject> Make();
+    static ComPtr<CBlockDataObject> Make();
     void Empty() { blocks_.clear(); }
     void Put(CLIPFORMAT format, std::span<const std::uint8_t> bytes);
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override;
     HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override;
@@ -38,33 +36,28 @@ public:
 
 private:
     CBlockDataObject() = default;
-    ~CBlockDataObject() = default;
+    ~CBlockDataObject() override = default;
     const std::vector<std::uint8_t>* Find(const FORMATETC& format) const;
 
     struct Block {
         CLIPFORMAT format;
         std::vector<std::uint8_t> bytes;
     };
-    ULONG references_ = 1;
     std::vector<Block> blocks_;
 };
 
 // Ends the drag on button release, cancels on Escape; the four-headed move
 // cursor while the target accepts the copy.
-class CMoveCursorDropSource final : public IDropSource {
+class CMoveCursorDropSource final : public CComObject<IDropSource> {
 public:
-    static Microsoft::WRL::ComPtr<CMoveCursorDropSource> Make();
+    static ComPtr<CMoveCursorDropSource> Make();
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escapePressed, DWORD keys) override;
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override;
 
 private:
     CMoveCursorDropSource() = default;
-    ~CMoveCursorDropSource() = default;
-    ULONG references_ = 1;
+    ~CMoveCursorDropSource() override = default;
 };
 
 // The bytes of `format` in `data` when it offers them in global memory;

@@ -4,29 +4,11 @@ namespace dravolt {
 
 // Forwards the OLE callbacks to the list until the list goes; the data
 // object of the drag in progress is kept only between enter and leave/drop.
-class COleDragAndDropAble::CTarget final : public IDropTarget {
+class COleDragAndDropAble::CTarget final : public CComObject<IDropTarget> {
 public:
     explicit CTarget(COleDragAndDropAble& owner) : owner_(&owner) {}
     void Disconnect() { owner_ = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        if (!object)
-            return E_POINTER;
-        *object = (iid == IID_IUnknown || iid == IID_IDropTarget) ? static_cast<IDropTarget*>(this) : nullptr;
-        if (!*object)
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --references_;
-        if (left == 0)
-            delete this;
-        return left;
-    }
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL point, DWORD* effect) override
     {
         data_ = data;
@@ -50,7 +32,7 @@ public:
     }
 
 private:
-    ~CTarget() = default;
+    ~CTarget() override = default;
     static HRESULT Answer(DWORD* effect, DWORD chosen)
     {
         if (!effect)
@@ -59,15 +41,14 @@ private:
         return S_OK;
     }
 
-    ULONG references_ = 1;
     COleDragAndDropAble* owner_;  // not owned; cleared when the list goes
-    Microsoft::WRL::ComPtr<IDataObject> data_;
+    ComPtr<IDataObject> data_;
 };
 
 COleDragAndDropAble::COleDragAndDropAble()
 {
     oleReady_ = SUCCEEDED(OleInitialize(nullptr));
-    target_.Attach(new CTarget(*this));
+    target_ = MakeComObject<CTarget>(*this);
 }
 
 COleDragAndDropAble::~COleDragAndDropAble()

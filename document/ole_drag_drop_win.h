@@ -6,7 +6,6 @@
 
 #include <windows.h>
 #include <ole2.h>
-#include <wrl/client.h>
 
 #include "document/ole_data_win.h"
 
@@ -39,7 +38,7 @@ private:
     class CTarget;
     bool oleReady_ = false;
     HWND registered_ = nullptr;  // not owned: the list's own window
-    Microsoft::WRL::ComPtr<IDropTarget> target_;
+    ComPtr<IDropTarget> target_;
 };
 
 }  // namespace dravolt

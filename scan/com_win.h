@@ -1,28 +1,17 @@
-// Owners for what COM hands out to the scanner code: interface pointers,
-// property variants, BSTR strings and the apartment of a thread.
+// Owners for what COM hands out to the scanner code: property variants,
+// BSTR strings and the apartment of a thread (interface pointers have
+// theirs in the framework).
 #pragma once
 
 #include <windows.h>
 #include <ole2.h>
 #include <propidl.h>
-#include <wrl/client.h>
 
 #include <utility>
 
+#include "framework/com_object_win.h"
+
 namespace dravolt {
-
-template <typename T>
-using ComPtr = Microsoft::WRL::ComPtr<T>;
-
-// The interface `iid` of `object`, or null.
-template <typename T>
-ComPtr<T> QueryAs(IUnknown* object, REFIID iid)
-{
-    ComPtr<T> result;
-    if (object)
-        object->QueryInterface(iid, reinterpret_cast<void**>(result.GetAddressOf()));
-    return result;
-}
 
 // A PROPVARIANT cleared (with whatever it holds) when it goes.
 class PropVariant {

@@ -77,13 +77,13 @@ ComPtr<CSimItem> MakeImageItem(const Device& device)
     LONG type = WiaItemTypeImage | WiaItemTypeFile;
     if (device.offline)
         type |= WiaItemTypeDisconnected;
-    return Make<CSimItem>(type, std::move(properties));
+    return MakeComObject<CSimItem>(type, std::move(properties));
 }
 
 }  // namespace
 
 CSimItem::CSimItem(LONG type, std::shared_ptr<PropertyBag> properties)
-    : CSimObject(IID_IWiaItem), type_(type), properties_(std::move(properties))
+    : type_(type), properties_(std::move(properties))
 {
 }
 
@@ -104,7 +104,7 @@ HRESULT CSimItem::EnumChildItems(IEnumWiaItem** children)
     *children = nullptr;
     if (!(type_ & WiaItemTypeFolder))
         return E_INVALIDARG;
-    *children = Make<CSimItemEnum>(children_).Detach();
+    *children = MakeComObject<CSimItemEnum>(children_).Detach();
     return S_OK;
 }
 
@@ -113,12 +113,13 @@ HRESULT CSimItem::QueryOther(REFIID iid, void** object)
 {
     if (iid != IID_IWiaPropertyStorage)
         return E_NOINTERFACE;
-    *object = static_cast<IWiaPropertyStorage*>(Make<CSimPropertyStorage>(properties_).Detach());
+    IWiaPropertyStorage* storage = MakeComObject<CSimPropertyStorage>(properties_).Detach();
+    *object = storage;
     return S_OK;
 }
 
 CSimItemEnum::CSimItemEnum(std::vector<ComPtr<CSimItem>> items)
-    : CSimObject(IID_IEnumWiaItem), items_(std::move(items))
+    : items_(std::move(items))
 {
 }
 
@@ -199,12 +200,13 @@ ComPtr<CSimItem> MakeDeviceTree(const Device& device, int index)
         properties->values[kHandlingSelect] = handling.selection;
         properties->values[WIA_DPS_PAGES] = device.pages;
     }
-    auto root = Make<CSimItem>(WiaItemTypeFolder | WiaItemTypeDevice | WiaItemTypeRoot, std::move(properties));
+    const LONG rootType = WiaItemTypeFolder | WiaItemTypeDevice | WiaItemTypeRoot;
+    auto root = MakeComObject<CSimItem>(rootType, std::move(properties));
     if (device.noItem) {
-        root->AddChild(Make<CSimItem>(WiaItemTypeFile, std::make_shared<PropertyBag>()));
+        root->AddChild(MakeComObject<CSimItem>(WiaItemTypeFile, std::make_shared<PropertyBag>()));
     } else if (device.nested) {
-        root->AddChild(Make<CSimItem>(WiaItemTypeFile, std::make_shared<PropertyBag>()));
-        auto folder = Make<CSimItem>(WiaItemTypeFolder, std::make_shared<PropertyBag>());
+        root->AddChild(MakeComObject<CSimItem>(WiaItemTypeFile, std::make_shared<PropertyBag>()));
+        auto folder = MakeComObject<CSimItem>(WiaItemTypeFolder, std::make_shared<PropertyBag>());
         folder->AddChild(MakeImageItem(device));
         root->AddChild(std::move(folder));
     } else {

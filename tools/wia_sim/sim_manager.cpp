@@ -8,7 +8,7 @@
 namespace wiasim {
 
 CSimDeviceManager::CSimDeviceManager(std::shared_ptr<const Config> config)
-    : CSimObject(IID_IWiaDevMgr), config_(std::move(config))
+    : config_(std::move(config))
 {
 }
 
@@ -25,9 +25,9 @@ HRESULT CSimDeviceManager::EnumDeviceInfo(LONG, IEnumWIA_DEV_INFO** devices)
     std::vector<ComPtr<IWiaPropertyStorage>> entries;
     for (size_t i = 0; i < config_->devices.size(); ++i) {
         auto bag = DeviceInfoProperties(config_->devices[i], static_cast<int>(i));
-        entries.push_back(Make<CSimPropertyStorage>(std::move(bag)));
+        entries.push_back(MakeComObject<CSimPropertyStorage>(std::move(bag)));
     }
-    *devices = Make<CSimDeviceInfoEnum>(std::move(entries)).Detach();
+    *devices = MakeComObject<CSimDeviceInfoEnum>(std::move(entries)).Detach();
     return S_OK;
 }
 
@@ -109,7 +109,7 @@ HRESULT CSimDeviceManager::SelectDeviceDlgID(HWND parent, LONG deviceType, LONG 
 }
 
 CSimDeviceInfoEnum::CSimDeviceInfoEnum(std::vector<ComPtr<IWiaPropertyStorage>> entries)
-    : CSimObject(IID_IEnumWIA_DEV_INFO), entries_(std::move(entries))
+    : entries_(std::move(entries))
 {
 }
 

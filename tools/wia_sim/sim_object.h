@@ -1,17 +1,32 @@
-// The base of every simulated COM object: reference counting, the live
-// object count and the check that each call comes from the apartment's
-// thread.
+// The base of every simulated COM object: on top of the shared reference
+// counting, the live object count and the check that each call comes from
+// the apartment's thread.
 #pragma once
 
 #include <windows.h>
-#include <wrl/client.h>
+#include <wia.h>
 
+#include "framework/com_object_win.h"
 #include "wia_sim_record.h"
+
+// The WIA headers declare no __uuidof identifiers; these come from libuuid.
+namespace dravolt {
+template <>
+inline const IID& InterfaceId<IWiaDevMgr>() { return IID_IWiaDevMgr; }
+template <>
+inline const IID& InterfaceId<IEnumWIA_DEV_INFO>() { return IID_IEnumWIA_DEV_INFO; }
+template <>
+inline const IID& InterfaceId<IWiaItem>() { return IID_IWiaItem; }
+template <>
+inline const IID& InterfaceId<IEnumWiaItem>() { return IID_IEnumWiaItem; }
+template <>
+inline const IID& InterfaceId<IWiaPropertyStorage>() { return IID_IWiaPropertyStorage; }
+}  // namespace dravolt
 
 namespace wiasim {
 
-template <typename T>
-using ComPtr = Microsoft::WRL::ComPtr<T>;
+using dravolt::ComPtr;
+using dravolt::MakeComObject;
 
 WiaSimRecord& Record();
 
@@ -23,53 +38,30 @@ inline void NoteCall()
 }
 
 template <typename Interface>
-class CSimObject : public Interface {
+class CSimObject : public dravolt::CComObject<Interface> {
+    using Base = dravolt::CComObject<Interface>;
+
 public:
-    explicit CSimObject(const IID& iid) : iid_(iid) { InterlockedIncrement(&Record().liveObjects); }
-    CSimObject(const CSimObject&) = delete;
-    CSimObject& operator=(const CSimObject&) = delete;
+    CSimObject() { InterlockedIncrement(&Record().liveObjects); }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
     {
         NoteCall();
-        if (!object)
-            return E_POINTER;
-        *object = nullptr;
-        if (iid != IID_IUnknown && iid != iid_)
-            return QueryOther(iid, object);
-        *object = static_cast<Interface*>(this);
-        AddRef();
-        return S_OK;
+        return Base::QueryInterface(iid, object);
     }
     ULONG STDMETHODCALLTYPE AddRef() override
     {
         NoteCall();
-        return static_cast<ULONG>(InterlockedIncrement(&references_));
+        return Base::AddRef();
     }
     ULONG STDMETHODCALLTYPE Release() override
     {
         NoteCall();
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0)
-            delete this;
-        return static_cast<ULONG>(left);
+        return Base::Release();
     }
 
 protected:
-    virtual ~CSimObject() { InterlockedDecrement(&Record().liveObjects); }
-    // Interfaces other than the object's own, such as an item's storage.
-    virtual HRESULT QueryOther(REFIID, void**) { return E_NOINTERFACE; }
-
-private:
-    const IID& iid_;
-    LONG references_ = 0;  // the first owner's ComPtr takes the first reference
+    ~CSimObject() override { InterlockedDecrement(&Record().liveObjects); }
 };
-
-// A new object in its first owner.
-template <typename T, typename... Args>
-ComPtr<T> Make(Args&&... args)
-{
-    return ComPtr<T>(new T(std::forward<Args>(args)...));
-}
 
 }  // namespace wiasim

@@ -42,7 +42,7 @@ bool FillVector(const std::vector<LONG>& vector, PROPVARIANT& out)
 }  // namespace
 
 CSimPropertyStorage::CSimPropertyStorage(std::shared_ptr<PropertyBag> bag)
-    : CSimObject(IID_IWiaPropertyStorage), bag_(std::move(bag))
+    : bag_(std::move(bag))
 {
 }
 

@@ -37,7 +37,7 @@ extern "C" __declspec(dllexport) HRESULT WINAPI WiaSimCreateDeviceManager(const 
     record.apartmentThread = GetCurrentThreadId();
     InterlockedIncrement(&record.managersCreated);
     auto shared = std::make_shared<const wiasim::Config>(*config);
-    *manager = wiasim::Make<wiasim::CSimDeviceManager>(std::move(shared)).Detach();
+    *manager = wiasim::MakeComObject<wiasim::CSimDeviceManager>(std::move(shared)).Detach();
     return S_OK;
 }
 
