@@ -186,18 +186,20 @@ void Key(Session& session, StepArgs args)
     PostMessageW(control, WM_KEYUP, key, 1 | (3u << 30));
 }
 
-// command <id>: a menu command to the main window once it takes input.
+// command <id>: a menu command to the main window once it takes input. It
+// is sent, not posted: a posted command could still be queued when the next
+// step's sent messages (a row selection, say) are already handled.
 void Command(Session& session, StepArgs args)
 {
     const WPARAM id = NumberArgument(session, args[0], L"command");
-    PostMessageW(session.EnabledMain(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    SendAndWaitBriefly(session.EnabledMain(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 // toolbar <number>: a toolbar button's click to the main window.
 void Toolbar(Session& session, StepArgs args)
 {
     const WPARAM number = NumberArgument(session, args[0], L"toolbar");
-    PostMessageW(session.EnabledMain(), kToolbarClickMessage, number, 0);
+    SendAndWaitBriefly(session.EnabledMain(), kToolbarClickMessage, number, 0);
 }
 
 constexpr StepDef kSteps[] = {

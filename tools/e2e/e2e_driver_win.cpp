@@ -28,7 +28,8 @@
 //   shows <id> <text>                   the control shows this text
 //   choose <id> <index|text>            select a combo box entry, CBN_SELCHANGE to its parent
 //
-// The main window (each waits until it takes input, so no modal window is up):
+// The main window (each waits until it takes input, so no modal window is up;
+// commands and toolbar clicks are sent and waited for up to a second):
 //   command <id>                        WM_COMMAND, as from the menu
 //   toolbar <number>                    a toolbar button's click (WM_APP + 100)
 //   select <list-id> <row>              LB_SETCURSEL, then LBN_SELCHANGE to the window
