@@ -81,9 +81,12 @@ bool CMainUIDlg::RefusedWhileBusy(UINT message, WPARAM wParam, LPARAM lParam) co
     if (!IsBusy())
         return false;
     switch (message) {
-    case WM_COMMAND:
+    case WM_COMMAND: {
         // Menu items and accelerators, but not notifications from controls.
-        return lParam == 0 && LOWORD(wParam) != ID_HELP_ABOUT;
+        // Closing (the close box arrives as IDCANCEL) is deferred, not refused.
+        const WORD id = LOWORD(wParam);
+        return lParam == 0 && id != ID_HELP_ABOUT && id != IDCANCEL && id != ID_FILE_EXIT;
+    }
     case windowless::kToolbarClickMessage:
     case kFilesDroppedMessage:
         return true;
