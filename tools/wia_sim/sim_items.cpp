@@ -1,6 +1,5 @@
 #include "sim_items.h"
 
-#include <algorithm>
 #include <string>
 
 namespace wiasim {
@@ -104,7 +103,8 @@ HRESULT CSimItem::EnumChildItems(IEnumWiaItem** children)
     *children = nullptr;
     if (!(type_ & WiaItemTypeFolder))
         return E_INVALIDARG;
-    *children = MakeComObject<CSimItemEnum>(children_).Detach();
+    std::vector<ComPtr<IWiaItem>> items(children_.begin(), children_.end());
+    *children = MakeComObject<CSimItemEnum>(std::move(items)).Detach();
     return S_OK;
 }
 
@@ -115,49 +115,6 @@ HRESULT CSimItem::QueryOther(REFIID iid, void** object)
         return E_NOINTERFACE;
     IWiaPropertyStorage* storage = MakeComObject<CSimPropertyStorage>(properties_).Detach();
     *object = storage;
-    return S_OK;
-}
-
-CSimItemEnum::CSimItemEnum(std::vector<ComPtr<CSimItem>> items)
-    : items_(std::move(items))
-{
-}
-
-HRESULT CSimItemEnum::Next(ULONG count, IWiaItem** items, ULONG* fetched)
-{
-    NoteCall();
-    if (!items)
-        return E_POINTER;
-    ULONG given = 0;
-    for (; given < count && next_ < items_.size(); ++given, ++next_) {
-        ComPtr<IWiaItem> item = items_[next_];
-        items[given] = item.Detach();
-    }
-    if (fetched)
-        *fetched = given;
-    return given == count ? S_OK : S_FALSE;
-}
-
-HRESULT CSimItemEnum::Skip(ULONG count)
-{
-    NoteCall();
-    next_ = std::min(items_.size(), next_ + count);
-    return next_ < items_.size() ? S_OK : S_FALSE;
-}
-
-HRESULT CSimItemEnum::Reset()
-{
-    NoteCall();
-    next_ = 0;
-    return S_OK;
-}
-
-HRESULT CSimItemEnum::GetCount(ULONG* count)
-{
-    NoteCall();
-    if (!count)
-        return E_POINTER;
-    *count = static_cast<ULONG>(items_.size());
     return S_OK;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sim_config.h"
+#include "sim_enum.h"
 #include "sim_properties.h"
 
 namespace wiasim {
@@ -47,20 +48,7 @@ private:
     std::vector<ComPtr<CSimItem>> children_;
 };
 
-class CSimItemEnum final : public CSimObject<IEnumWiaItem> {
-public:
-    explicit CSimItemEnum(std::vector<ComPtr<CSimItem>> items);
-
-    HRESULT STDMETHODCALLTYPE Next(ULONG count, IWiaItem** items, ULONG* fetched) override;
-    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
-    HRESULT STDMETHODCALLTYPE Reset() override;
-    HRESULT STDMETHODCALLTYPE Clone(IEnumWiaItem**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetCount(ULONG* count) override;
-
-private:
-    std::vector<ComPtr<CSimItem>> items_;
-    size_t next_ = 0;
-};
+using CSimItemEnum = CSimEnum<IEnumWiaItem, IWiaItem>;
 
 // The device information properties of the device at `index`.
 std::shared_ptr<PropertyBag> DeviceInfoProperties(const Device& device, int index);

@@ -108,47 +108,4 @@ HRESULT CSimDeviceManager::SelectDeviceDlgID(HWND parent, LONG deviceType, LONG 
     return S_OK;
 }
 
-CSimDeviceInfoEnum::CSimDeviceInfoEnum(std::vector<ComPtr<IWiaPropertyStorage>> entries)
-    : entries_(std::move(entries))
-{
-}
-
-HRESULT CSimDeviceInfoEnum::Next(ULONG count, IWiaPropertyStorage** entries, ULONG* fetched)
-{
-    NoteCall();
-    if (!entries)
-        return E_POINTER;
-    ULONG given = 0;
-    for (; given < count && next_ < entries_.size(); ++given, ++next_) {
-        ComPtr<IWiaPropertyStorage> entry = entries_[next_];
-        entries[given] = entry.Detach();
-    }
-    if (fetched)
-        *fetched = given;
-    return given == count ? S_OK : S_FALSE;
-}
-
-HRESULT CSimDeviceInfoEnum::Skip(ULONG count)
-{
-    NoteCall();
-    next_ = std::min(entries_.size(), next_ + count);
-    return next_ < entries_.size() ? S_OK : S_FALSE;
-}
-
-HRESULT CSimDeviceInfoEnum::Reset()
-{
-    NoteCall();
-    next_ = 0;
-    return S_OK;
-}
-
-HRESULT CSimDeviceInfoEnum::GetCount(ULONG* count)
-{
-    NoteCall();
-    if (!count)
-        return E_POINTER;
-    *count = static_cast<ULONG>(entries_.size());
-    return S_OK;
-}
-
 }  // namespace wiasim

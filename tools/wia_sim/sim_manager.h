@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sim_config.h"
+#include "sim_enum.h"
 #include "sim_properties.h"
 
 namespace wiasim {
@@ -54,19 +55,6 @@ private:
     size_t chooserCalls_ = 0;
 };
 
-class CSimDeviceInfoEnum final : public CSimObject<IEnumWIA_DEV_INFO> {
-public:
-    explicit CSimDeviceInfoEnum(std::vector<ComPtr<IWiaPropertyStorage>> entries);
-
-    HRESULT STDMETHODCALLTYPE Next(ULONG count, IWiaPropertyStorage** entries, ULONG* fetched) override;
-    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
-    HRESULT STDMETHODCALLTYPE Reset() override;
-    HRESULT STDMETHODCALLTYPE Clone(IEnumWIA_DEV_INFO**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetCount(ULONG* count) override;
-
-private:
-    std::vector<ComPtr<IWiaPropertyStorage>> entries_;
-    size_t next_ = 0;
-};
+using CSimDeviceInfoEnum = CSimEnum<IEnumWIA_DEV_INFO, IWiaPropertyStorage>;
 
 }  // namespace wiasim

@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <wia.h>
 
+#include <cstddef>
+
 #include "framework/com_object_win.h"
 #include "wia_sim_record.h"
 
@@ -35,6 +37,16 @@ inline void NoteCall()
 {
     if (GetCurrentThreadId() != Record().apartmentThread)
         InterlockedIncrement(&Record().foreignCalls);
+}
+
+// The answer of a GetCount call: `size` into `count`.
+inline HRESULT AnswerCount(size_t size, ULONG* count)
+{
+    NoteCall();
+    if (!count)
+        return E_POINTER;
+    *count = static_cast<ULONG>(size);
+    return S_OK;
 }
 
 template <typename Interface>

@@ -103,11 +103,7 @@ HRESULT CSimPropertyStorage::GetPropertyAttributes(ULONG count, PROPSPEC specs[]
 
 HRESULT CSimPropertyStorage::GetCount(ULONG* count)
 {
-    NoteCall();
-    if (!count)
-        return E_POINTER;
-    *count = static_cast<ULONG>(bag_->values.size());
-    return S_OK;
+    return AnswerCount(bag_->values.size(), count);
 }
 
 }  // namespace wiasim
