@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "brennix/modify_string.h"
 
@@ -49,9 +50,16 @@ std::optional<IntRect> BorderLine(const IntRect& client, unsigned sides);
 enum class ButtonPicture { Normal, Hover, Pushed, Disabled };
 ButtonPicture PictureFor(bool disabled, bool pressed, bool hover);
 
-// What a link label opens: a new mail to the displayed text when it holds
-// an "@", else the link target.
-std::wstring LinkTarget(const std::wstring& displayed, const std::wstring& target);
+// What a link label opens: when the displayed text holds an "@", a new
+// mail "mailto:ADDRESS?subject=feedback&Body=content" to it with the address
+// percent-encoded, else the link target. Encoded, a "?", "&", "#", "%", a
+// space or a non-ASCII letter in the address cannot end it early, add mail
+// headers of its own or make the link invalid.
+std::wstring LinkTarget(std::wstring_view displayed, const std::wstring& target);
+// The address with every character that a mailto address cannot carry as
+// it is written as the percent escapes of its UTF-8 bytes. A plain
+// address ("name@host.example") is unchanged.
+std::wstring PercentEncodeMailAddress(std::wstring_view address);
 // Blue unless the mouse is over it: red, or light grey when disabled.
 std::uint32_t LinkColour(bool hover, bool disabled);
 

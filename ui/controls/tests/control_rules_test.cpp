@@ -1,6 +1,9 @@
 // The control base's text flags and border lines, the skinned button's
-// pictures and the link label's target and colours.
+// pictures and the link label's target (with the escaping of a mail
+// address) and colours.
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "ui/controls/control_rules.h"
 
@@ -58,10 +61,54 @@ TEST(ControlRules, ImageButtonPictureFollowsItsState)
 
 TEST(ControlRules, LinkLabelOpensMailForAddressesAndItsTargetOtherwise)
 {
-    EXPECT_EQ(LinkTarget(L"help@example.org", L"https://example.org"),
-              L"mailto:help@example.org?subject=feedback&Body=content");
-    EXPECT_EQ(LinkTarget(L"Our web site", L"https://example.org"), L"https://example.org");
-    EXPECT_EQ(LinkTarget(L"", L""), L"");
+    struct Case {
+        const wchar_t* displayed;
+        const wchar_t* target;
+        const wchar_t* opened;
+    };
+    const Case cases[] = {
+        // An address opens the mail whatever the link target holds.
+        {L"help@example.org", L"https://example.org",
+         L"mailto:help@example.org?subject=feedback&Body=content"},
+        {L"support@dravolt.example", L"",
+         L"mailto:support@dravolt.example?subject=feedback&Body=content"},
+        {L"a b?c@x", L"", L"mailto:a%20b%3Fc@x?subject=feedback&Body=content"},
+        {L"Our web site", L"https://example.org", L"https://example.org"},
+        {L"https://www.dravolt.example/", L"https://www.dravolt.example/", L"https://www.dravolt.example/"},
+        {L"", L"", L""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LinkTarget(c.displayed, c.target), c.opened) << c.displayed;
+}
+
+TEST(ControlRules, MailAddressCharactersThatWouldBreakTheLinkArePercentEncoded)
+{
+    struct Case {
+        std::wstring address;
+        const wchar_t* encoded;
+    };
+    const Case cases[] = {
+        {L"first.last+tag@host-1.example", L"first.last+tag@host-1.example"},
+        {L"o'neil!$*(),;:~_@x.example", L"o'neil!$*(),;:~_@x.example"},
+        // Would start the header part or a second header of its own.
+        {L"a@x.example?bcc=all@y.example", L"a@x.example%3Fbcc%3Dall@y.example"},
+        {L"a@x.example&subject=spam", L"a@x.example%26subject%3Dspam"},
+        {L"a@x.example#frag", L"a@x.example%23frag"},
+        {L"100%@x.example", L"100%25@x.example"},
+        {L"a b@x.example", L"a%20b@x.example"},
+        {L"a/b\\c\"<>@x.example", L"a%2Fb%5Cc%22%3C%3E@x.example"},
+        {L"a\r\nb@x.example", L"a%0D%0Ab@x.example"},
+        // Non-ASCII as the escapes of its UTF-8 bytes, pairs joined.
+        {L"j\u00fcrgen@x.example", L"j%C3%BCrgen@x.example"},
+        {L"\u20ac@x.example", L"%E2%82%AC@x.example"},
+        {std::wstring{L'a', static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00), L'@'},
+         L"a%F0%9F%98%80@"},
+        // A lone surrogate is no character: the replacement character.
+        {std::wstring{static_cast<wchar_t>(0xDC00), L'@'}, L"%EF%BF%BD@"},
+        {L"", L""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PercentEncodeMailAddress(c.address), c.encoded) << c.encoded;
 }
 
 TEST(ControlRules, LinkLabelColours)

@@ -9,7 +9,6 @@
 #include "framework/dialog_win.h"
 #include "ui/controls/button_win.h"
 #include "ui/controls/panels_win.h"
-#include "ui/main/about/feedback_link_win.h"
 #include "ui/main/about/window_icons_win.h"
 
 namespace dravolt {
@@ -42,7 +41,7 @@ private:
     controls::CLabelPanel webCaption_;
     controls::CLabelPanel mailCaption_;
     controls::CLinkLabel web_;
-    about::CFeedbackLinkLabel mail_;
+    controls::CLinkLabel mail_;
     controls::CImageButton ok_;
     about::CWindowIcons icons_;
 };

@@ -89,7 +89,7 @@ TEST_F(AboutBox, LinksShowAndOpenTheWebPageAndTheSupportMail)
 
 TEST_F(AboutBox, TheMailLinkEncodesAnAddressThatWouldBreakIt)
 {
-    about::CFeedbackLinkLabel label;
+    controls::CLinkLabel label;
     const HWND stat = CreateWindowExW(0, L"STATIC", L"a b?cc=x@y.example", WS_CHILD | WS_VISIBLE, 0, 0, 150, 20,
                                       dialog.Handle(), reinterpret_cast<HMENU>(77), nullptr, nullptr);
     ASSERT_TRUE(label.Attach(stat));
