@@ -96,7 +96,9 @@ void CImageListBox::OnButtonDown(UINT message, WPARAM wParam, LPARAM lParam)
     DefaultProc(message, wParam, lParam);
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     const int row = RowAt(point);
-    if (row != before)
+    // The control's own handling usually selected the row and told the
+    // parent already; selecting it again would show the page twice.
+    if (row != before && SelectedRow() != row)
         SelectItem(row);
     buttonPressed_ = true;
     dragStart_ = DragStartBox(point.x, point.y);

@@ -35,6 +35,20 @@ bool CPageItem::LoadFromFile(const std::wstring& path)
     return true;
 }
 
+bool CPageItem::ReloadImage()
+{
+    imaging::Image image = imaging::DecodeFile(std::filesystem::path(path_));
+    if (!image.IsValid())
+        return false;
+    xDpi_ = image.XDpi();
+    yDpi_ = image.YDpi();
+    image_ = std::move(image);
+    // Only this page writes its file, so the thumbnail still shows it.
+    if (!thumbnail_.IsValid())
+        MakeThumbnail();
+    return true;
+}
+
 void CPageItem::SetImage(imaging::Image image)
 {
     HoldImage(std::move(image));
@@ -88,7 +102,7 @@ void CPageItem::Select()
     if (wasSelected)
         return;
     if (!image_.IsValid())
-        LoadFromFile(path_);
+        ReloadImage();
     if (owner_) {
         owner_->InvalidateViewer();
         owner_->RedrawPage(*this);

@@ -58,6 +58,8 @@ private:
         : thumbnailSize_(thumbnailSize), owner_(owner)
     {
     }
+    // The full image again from the page file, for a page selected anew.
+    bool ReloadImage();
     void HoldImage(imaging::Image image);
     void MakeThumbnail();
 
