@@ -3,6 +3,7 @@
 #include <atomic>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "imaging/encode.h"
 
@@ -10,10 +11,13 @@ namespace dravolt::test {
 
 PageFolder::PageFolder()
 {
+    // Each test case runs in its own process and ctest runs several at once;
+    // addresses and counters repeat between processes, so a random token
+    // keeps one case from removing another's folder.
     static std::atomic<int> counter{0};
+    static const unsigned token = std::random_device{}();
     folder_ = std::filesystem::temp_directory_path() /
-              ("dravolt-pages-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "-" +
-               std::to_string(counter++));
+              ("dravolt-pages-" + std::to_string(token) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(folder_);
 }
 
