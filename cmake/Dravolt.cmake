@@ -70,6 +70,23 @@ function(dravolt_gtest name)
     endif()
 endfunction()
 
+# dravolt_copy_beside(program dlls...): the DLL targets are built before the
+# program and copied beside it after each of its builds, so that it finds
+# them when it runs (under Wine or from its build folder). Nothing when the
+# program is not defined, as dravolt_gtest defines none in the fuzz build.
+function(dravolt_copy_beside program)
+    if(NOT TARGET ${program})
+        return()
+    endif()
+    add_dependencies(${program} ${ARGN})
+    set(files "")
+    foreach(dll IN LISTS ARGN)
+        list(APPEND files $<TARGET_FILE:${dll}>)
+    endforeach()
+    add_custom_command(TARGET ${program} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${files} $<TARGET_FILE_DIR:${program}>)
+endfunction()
+
 # dravolt_fuzz(name SOURCES ... LIBS ...): a libFuzzer target (fuzz build
 # only, clang), run by ctest for a bounded time on every test run.
 set(DRAVOLT_FUZZ_SECONDS 20 CACHE STRING "How long ctest runs each fuzz target")
