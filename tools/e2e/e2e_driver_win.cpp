@@ -43,6 +43,9 @@
 //   maximize                            maximise it
 //   capture <file.bmp>                  its screen area (the whole screen before it exists)
 //   controls                            print the current window's controls
+//   drop <id> <path>... end             drag files and folders (host or Windows paths)
+//                                       from this process onto a control, the cursor on
+//                                       its centre, and let go once it accepts a copy
 //
 // Every wait is bounded by --step-timeout (ms, default 20000). On failure the
 // driver says why, ends the program and exits with 1; the program is also
@@ -59,7 +62,8 @@ namespace {
 
 const e2e::StepDef* FindStep(const std::wstring& name)
 {
-    for (const auto& table : {e2e::ProgramSteps(), e2e::ControlSteps(), e2e::ScreenSteps()}) {
+    for (const auto& table : {e2e::ProgramSteps(), e2e::ControlSteps(), e2e::ScreenSteps(),
+                             e2e::DropSteps()}) {
         for (const e2e::StepDef& step : table) {
             if (name == step.name)
                 return &step;
@@ -84,12 +88,22 @@ int wmain(int argc, wchar_t** argv)
         const e2e::StepDef* step = FindStep(name);
         if (!step)
             session.Fail(L"unknown step " + name);
-        if (words.size() - i < step->argCount)
-            session.Fail(name + L" needs " + std::to_wstring(step->argCount) + L" argument(s)");
+        size_t count = step->argCount;
+        size_t next = i + count;
+        if (count == e2e::kUntilEnd) {
+            next = i;
+            while (next < words.size() && words[next] != L"end")
+                ++next;
+            if (next == words.size())
+                session.Fail(name + L"'s arguments are not closed by end");
+            count = next++ - i;
+        } else if (words.size() - i < count) {
+            session.Fail(name + L" needs " + std::to_wstring(count) + L" argument(s)");
+        }
         if (!session.Launched() && name != L"launch")
             session.Fail(L"no program launched before " + name);
-        step->run(session, e2e::StepArgs(words.data() + i, step->argCount));
-        i += step->argCount;
+        step->run(session, e2e::StepArgs(words.data() + i, count));
+        i = next;
     }
     if (session.Launched() && !session.Exited())
         session.Fail(L"the program is still running after the last step");

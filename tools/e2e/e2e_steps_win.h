@@ -13,9 +13,12 @@ namespace e2e {
 
 using StepArgs = std::span<const std::wstring>;
 
+// A step whose argument count is this takes the words up to the next "end".
+constexpr std::size_t kUntilEnd = static_cast<std::size_t>(-1);
+
 struct StepDef {
     const wchar_t* name;
-    std::size_t argCount;
+    std::size_t argCount;  // or kUntilEnd
     void (*run)(Session& session, StepArgs args);
 };
 
@@ -26,6 +29,8 @@ std::span<const StepDef> ProgramSteps();
 std::span<const StepDef> ControlSteps();
 // resize, maximize, capture, controls
 std::span<const StepDef> ScreenSteps();
+// drop
+std::span<const StepDef> DropSteps();
 
 // A whole number argument, or a failed run naming the step.
 unsigned long NumberArgument(Session& session, const std::wstring& text, const wchar_t* step);
