@@ -1,7 +1,9 @@
 // Importing a file into the working folder: JPEG and TIFF files (and files
 // the platform codecs cannot read) are copied byte for byte; other images
 // are converted to JPEG, by GDI+ first and by our image library when GDI+
-// cannot. A conversion that fails both ways leaves nothing behind.
+// cannot. A conversion that fails both ways leaves nothing behind. JPEG and
+// TIFF files are known by their first bytes, so the common scan is copied
+// without GDI+ decoding it in full only to name its format.
 #include <windows.h>
 // The lean Windows header leaves out what GDI+'s headers need.
 #include <objidl.h>
@@ -67,6 +69,13 @@ bool SaveWithGdiplus(const GdiplusImage& image, const std::wstring& target) {
            gp::GdipSaveImageToFile(image.get(), target.c_str(), &encoder, nullptr) == Gdiplus::Ok;
 }
 
+// Only the formats that are copied as they are; the rest is GDI+'s to name.
+SourceKind KindBySignature(imaging::ImageFormat format) {
+    if (format == imaging::ImageFormat::Jpeg) return SourceKind::Jpeg;
+    if (format == imaging::ImageFormat::Tiff) return SourceKind::Tiff;
+    return SourceKind::NotRecognised;
+}
+
 }  // namespace
 
 // The library's JPEG takes every depth but 1, so bilevel images are raised.
@@ -81,9 +90,9 @@ std::wstring CPageFileStore::ImportFile(const std::wstring& source) {
     std::wstring target = folder_ + FileNameOfPath(source);
     if (IsExistingFile(target)) target = NewPageFile();
     if (target.empty()) return {};
-    SourceKind kind = SourceKind::NotRecognised;
+    SourceKind kind = KindBySignature(imaging::DetectFileFormat(source));
     bool converted = false;
-    {
+    if (kind == SourceKind::NotRecognised) {
         const GdiplusImage image(source);
         kind = KindOf(image);
         if (ChooseImportAction(kind) == ImportAction::ConvertToJpeg)

@@ -42,6 +42,8 @@ bool CPageItem::ReloadImage()
         return false;
     xDpi_ = image.XDpi();
     yDpi_ = image.YDpi();
+    width_ = image.Width();
+    height_ = image.Height();
     image_ = std::move(image);
     // Only this page writes its file, so the thumbnail still shows it.
     if (!thumbnail_.IsValid())
@@ -57,6 +59,8 @@ void CPageItem::SetImage(imaging::Image image)
 
 void CPageItem::HoldImage(imaging::Image image)
 {
+    width_ = image.Width();
+    height_ = image.Height();
     image_ = std::move(image);
     MakeThumbnail();
 }

@@ -41,8 +41,10 @@ public:
     const imaging::Image& Thumbnail() const { return thumbnail_; }
     const imaging::Image& FullImage() const { return image_; }
     bool HasFullImage() const { return image_.IsValid(); }
-    int ImageWidth() const { return image_.IsValid() ? image_.Width() : 0; }
-    int ImageHeight() const { return image_.IsValid() ? image_.Height() : 0; }
+    // The page image's size, known also while only the thumbnail is held:
+    // the PDF layout asks it of every page without decoding them again.
+    int ImageWidth() const { return width_; }
+    int ImageHeight() const { return height_; }
     int XDpi() const { return xDpi_; }
     int YDpi() const { return yDpi_; }
     bool IsSelected() const { return selected_; }
@@ -69,6 +71,8 @@ private:
     int xDpi_ = 96;
     int yDpi_ = 96;
     imaging::Image image_;
+    int width_ = 0;  // of the last full image, held or written to the file
+    int height_ = 0;
     bool writeBack_ = false;  // the full image differs from the page file
     bool selected_ = false;
     bool failureReported_ = false;  // the user heard that the write-back failed

@@ -26,6 +26,13 @@ ImageFormat DetectFormat(std::span<const std::uint8_t> bytes) {
     return ImageFormat::Unknown;
 }
 
+ImageFormat DetectFileFormat(const std::filesystem::path& path) {
+    std::uint8_t head[8] = {};
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(head), sizeof head);
+    return DetectFormat(std::span<const std::uint8_t>(head, static_cast<std::size_t>(in.gcount())));
+}
+
 Image Decode(std::span<const std::uint8_t> bytes) {
     switch (DetectFormat(bytes)) {
         case ImageFormat::Jpeg: return DecodeJpeg(bytes);

@@ -16,6 +16,9 @@ namespace dravolt::imaging {
 enum class ImageFormat { Unknown, Jpeg, Png, Tiff, Bmp, Gif };
 
 ImageFormat DetectFormat(std::span<const std::uint8_t> bytes);
+// The format of a file from its first bytes alone; Unknown when it cannot
+// be read.
+ImageFormat DetectFileFormat(const std::filesystem::path& path);
 
 // The first image of the file (first directory of a TIFF, first frame of a
 // GIF).

@@ -20,7 +20,9 @@ std::optional<PublishPage> CPageListSource::PreparePage(int row)
     if (page->NeedsWriteBack())
         page->SaveToFile();
     PublishPage result{page->GetFilePath(), page->ImageWidth(), page->ImageHeight()};
-    if (!page->HasFullImage()) {
+    // Every page knows its size from when it was decoded; only a page that
+    // never was is decoded here.
+    if (result.width <= 0 || result.height <= 0) {
         const imaging::Image image = imaging::DecodeFile(std::filesystem::path(result.path));
         result.width = image.Width();
         result.height = image.Height();

@@ -11,7 +11,7 @@ source "$here/paths.sh"
 
 packages=(
     build-essential cmake ninja-build pkg-config dpkg-dev ca-certificates
-    mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+    mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix nasm
     libz-mingw-w64-dev
     wine wine64 xvfb x11-utils imagemagick
     qpdf poppler-utils mupdf-tools ghostscript img2pdf
@@ -98,7 +98,7 @@ build_codecs() {
     # prefix holds every dependency.
     cp /usr/x86_64-w64-mingw32/lib/libz.a "$DRAVOLT_DEPS/lib/"
     cp /usr/x86_64-w64-mingw32/include/zlib.h /usr/x86_64-w64-mingw32/include/zconf.h "$DRAVOLT_DEPS/include/"
-    cmake_cross "$(src_of libjpeg-turbo)" jpeg -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF
+    cmake_cross "$(src_of libjpeg-turbo)" jpeg -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_SIMD=ON -DREQUIRE_SIMD=ON
     cmake_cross "$(src_of libpng1.6)" png -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
         -DZLIB_LIBRARY="$DRAVOLT_DEPS/lib/libz.a" -DZLIB_INCLUDE_DIR="$DRAVOLT_DEPS/include"
     cmake_cross "$(src_of tiff)" tiff -DBUILD_SHARED_LIBS=OFF -Dtiff-tools=OFF -Dtiff-tests=OFF \

@@ -89,6 +89,9 @@ TEST_F(PageItemTest, AnEditedPageIsWrittenBackOnce)
     EXPECT_EQ(owner.viewerRedraws, 1);
     page->Deselect();
     EXPECT_FALSE(page->NeedsWriteBack());
+    EXPECT_FALSE(page->HasFullImage());
+    EXPECT_EQ(page->ImageWidth(), 48) << "the size of the written file, without its image";
+    EXPECT_EQ(page->ImageHeight(), 64);
     const auto written = FileBytes(path);
     const imaging::Image reread = imaging::DecodeFile(path);
     EXPECT_EQ(reread.Width(), 48);

@@ -39,6 +39,8 @@ TEST(DecodeFile, IgnoresAMisleadingExtension) {
     std::filesystem::create_directories(dir);
     const auto path = dir / "really_a_jpeg.png";
     ASSERT_TRUE(EncodeToFile(Pattern(12, 9, 24), EncodeFormat::Jpeg, path));
+    EXPECT_EQ(DetectFileFormat(path), ImageFormat::Jpeg);
+    EXPECT_EQ(DetectFileFormat(dir / "missing.jpg"), ImageFormat::Unknown);
     const Image image = DecodeFile(path);
     EXPECT_EQ(image.Width(), 12);
     EXPECT_EQ(image.Bpp(), 24);
