@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "document/page_item.h"
+#include "imaging/thumbnail.h"
 #include "ui/controls/double_buffer_dc_win.h"
 
 namespace dravolt {
@@ -28,6 +29,8 @@ void CPageItemViewer::ShowImage(const imaging::Image& image)
 {
     picture_.Reset();
     pictureSize_ = {};
+    reduced_.Reset();
+    reducedSize_ = {};
     if (image.IsValid()) {
         picture_ = imaging::MakeDib(image);
         if (picture_)
@@ -94,19 +97,40 @@ void CPageItemViewer::DrawForeground(HDC dc)
     const mainui::Extent client = ClientSize();
     if (fit_) {
         zoom_ = mainui::FitScale(pictureSize_, client);
-        CopyPicture(dc, {0, 0, pictureSize_.width, pictureSize_.height}, mainui::FittedPlacement(pictureSize_, client));
+        const mainui::Rect target = mainui::FittedPlacement(pictureSize_, client);
+        if (const HBITMAP reduced = ReducedPicture({target.width, target.height}))
+            CopyBitmap(dc, reduced, {0, 0, target.width, target.height}, target);
+        else
+            CopyBitmap(dc, picture_.Get(), {0, 0, pictureSize_.width, pictureSize_.height}, target);
         return;
     }
     const mainui::ViewCopy copy = mainui::ZoomedPlacement(pictureSize_, zoom_, client, ScrollPoint());
-    CopyPicture(dc, copy.source, copy.target);
+    CopyBitmap(dc, picture_.Get(), copy.source, copy.target);
 }
 
-void CPageItemViewer::CopyPicture(HDC dc, const mainui::Rect& source, const mainui::Rect& target) const
+HBITMAP CPageItemViewer::ReducedPicture(mainui::Extent size)
+{
+    const bool smaller = size.width < pictureSize_.width || size.height < pictureSize_.height;
+    if (!smaller || size.width <= 0 || size.height <= 0)
+        return nullptr;
+    if (reduced_ && reducedSize_ == size)
+        return reduced_.Get();
+    reduced_.Reset();
+    reducedSize_ = {};
+    const imaging::Image full = imaging::ImageFromBitmap(picture_.Get());
+    reduced_ = imaging::MakeDib(imaging::ScaleDown(full, {size.width, size.height}));
+    if (!reduced_)
+        return nullptr;
+    reducedSize_ = size;
+    return reduced_.Get();
+}
+
+void CPageItemViewer::CopyBitmap(HDC dc, HBITMAP bitmap, const mainui::Rect& source, const mainui::Rect& target)
 {
     if (target.width <= 0 || target.height <= 0)
         return;
     // A wrapped bitmap is a copy source only; its context is the test of success.
-    controls::CDoubleBufferDC picture(picture_.Get());
+    controls::CDoubleBufferDC picture(bitmap);
     if (!picture.Get())
         return;
     const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);

@@ -42,11 +42,18 @@ private:
     mainui::Extent ClientSize() const;
     mainui::Point ScrollPoint() const;
     void ScrollTo(mainui::Point position);
-    void CopyPicture(HDC dc, const mainui::Rect& source, const mainui::Rect& target) const;
+    // The picture averaged down to `size`, made once and kept while that
+    // size is drawn: stretching a 300-dpi page into the window on every
+    // paint costs far more, and averaging looks better. None when `size`
+    // is not smaller than the picture or the copy cannot be made.
+    HBITMAP ReducedPicture(mainui::Extent size);
+    static void CopyBitmap(HDC dc, HBITMAP bitmap, const mainui::Rect& source, const mainui::Rect& target);
     void Refresh();
 
     imaging::DibBitmap picture_;  // the viewer's own copy of the page's image
     mainui::Extent pictureSize_;
+    imaging::DibBitmap reduced_;  // see ReducedPicture
+    mainui::Extent reducedSize_;
     float zoom_ = 1.0f;
     bool fit_ = true;  // a newly selected page is seen whole
     bool panning_ = false;

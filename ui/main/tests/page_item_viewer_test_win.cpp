@@ -2,6 +2,8 @@
 // zoomed, the zoom limits, and the empty state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ui/controls/tests/test_windows_win.h"
 #include "ui/main/page_item_viewer_win.h"
 
@@ -59,6 +61,28 @@ TEST(PageItemViewer, FitsTheWholePictureCentredThenZoomsCentredWithinTheLimits)
     EXPECT_TRUE(f.viewer.VerticalBarShown());
     f.viewer.SetZoom(0.0f);
     EXPECT_FLOAT_EQ(f.viewer.Zoom(), 0.1f);
+}
+
+// A page larger than the window is averaged down once for the fitted view,
+// not stretched by dropping pixels on every paint; a resize fits it anew.
+TEST(PageItemViewer, FitsALargePictureByAveragingAndAgainAfterAResize)
+{
+    Fixture f;
+    imaging::Image stripes = RedPicture(800, 600);
+    for (int y = 0; y < 600; ++y)
+        for (int x = 1; x < 800; x += 2)
+            std::fill_n(stripes.Row(y) + x * 3, 3, std::uint8_t{0});
+    f.viewer.ShowImage(stripes);
+    constexpr std::uint32_t kHalfRed = 0x800000;
+    for (int pass = 0; pass < 2; ++pass) {  // the second paint uses the kept copy
+        f.Paint();
+        EXPECT_EQ(f.canvas.Count(kHalfRed, {0, 0, 400, 300}), 400 * 300) << "pass " << pass;
+    }
+    MoveWindow(f.viewer.Handle(), 0, 0, 200, 300, FALSE);
+    f.Paint();
+    // 800 x 600 into 200 x 300: scale 1/4, 200 x 150 at (0, 75).
+    EXPECT_EQ(f.canvas.Count(kHalfRed, {0, 75, 200, 225}), 200 * 150);
+    EXPECT_EQ(f.canvas.Count(kGrey, {0, 0, 200, 75}), 200 * 75);
 }
 
 TEST(PageItemViewer, WithoutAPictureDrawsNoPicture)
