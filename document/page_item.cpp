@@ -44,7 +44,7 @@ bool CPageItem::ReloadImage()
     yDpi_ = image.YDpi();
     width_ = image.Width();
     height_ = image.Height();
-    image_ = std::move(image);
+    image_ = std::make_shared<const imaging::Image>(std::move(image));
     // Only this page writes its file, so the thumbnail still shows it.
     if (!thumbnail_.IsValid())
         MakeThumbnail();
@@ -61,26 +61,33 @@ void CPageItem::HoldImage(imaging::Image image)
 {
     width_ = image.Width();
     height_ = image.Height();
-    image_ = std::move(image);
+    image_ = image.IsValid() ? std::make_shared<const imaging::Image>(std::move(image)) : nullptr;
     MakeThumbnail();
 }
 
 void CPageItem::MakeThumbnail()
 {
     thumbnail_ = imaging::Image();
-    if (image_.IsValid()) {
-        imaging::Image source = image_;
-        if (source.Bpp() == 1)
-            imaging::Grayscale(source);
-        thumbnail_ = imaging::Thumbnail(source, thumbnailSize_, kThumbnailCanvas);
+    if (image_ && image_->Bpp() == 1) {
+        imaging::Image grey = *image_;
+        imaging::Grayscale(grey);
+        thumbnail_ = imaging::Thumbnail(grey, thumbnailSize_, kThumbnailCanvas);
+    } else if (image_) {
+        thumbnail_ = imaging::Thumbnail(*image_, thumbnailSize_, kThumbnailCanvas);
     }
     if (owner_)
         owner_->RedrawPage(*this);
 }
 
+const imaging::Image& CPageItem::FullImage() const
+{
+    static const imaging::Image none;
+    return image_ ? *image_ : none;
+}
+
 bool CPageItem::SaveToFile() const
 {
-    return WritePageFile(image_, xDpi_, yDpi_, std::filesystem::path(path_));
+    return image_ && WritePageFile(*image_, xDpi_, yDpi_, std::filesystem::path(path_));
 }
 
 bool CPageItem::WriteBackIfChanged()
@@ -105,7 +112,7 @@ void CPageItem::Select()
     selected_ = true;
     if (wasSelected)
         return;
-    if (!image_.IsValid())
+    if (!image_)
         ReloadImage();
     if (owner_) {
         owner_->InvalidateViewer();
@@ -119,14 +126,14 @@ void CPageItem::Deselect()
     selected_ = false;
     // A page whose edit could not be saved keeps its image for the next try.
     if (WriteBackIfChanged())
-        image_ = imaging::Image();
+        image_.reset();
 }
 
 void CPageItem::Rotate(bool right)
 {
-    if (!selected_ || !image_.IsValid())
+    if (!selected_ || !image_)
         return;
-    imaging::Image turned = image_;
+    imaging::Image turned = *image_;
     if (!(right ? imaging::RotateRight(turned) : imaging::RotateLeft(turned)))
         return;
     turned.SetResolution(xDpi_, yDpi_);

@@ -39,8 +39,13 @@ public:
 
     const std::wstring& GetFilePath() const { return path_; }
     const imaging::Image& Thumbnail() const { return thumbnail_; }
-    const imaging::Image& FullImage() const { return image_; }
-    bool HasFullImage() const { return image_.IsValid(); }
+    // An invalid image when no full image is held.
+    const imaging::Image& FullImage() const;
+    // The full image for a viewer, which may keep it while it shows it even
+    // after the page lets it go; shared, not copied, since a 300-dpi page
+    // is tens of megabytes. None when no full image is held.
+    std::shared_ptr<const imaging::Image> SharedFullImage() const { return image_; }
+    bool HasFullImage() const { return image_ != nullptr; }
     // The page image's size, known also while only the thumbnail is held:
     // the PDF layout asks it of every page without decoding them again.
     int ImageWidth() const { return width_; }
@@ -70,7 +75,7 @@ private:
     imaging::Image thumbnail_;
     int xDpi_ = 96;
     int yDpi_ = 96;
-    imaging::Image image_;
+    std::shared_ptr<const imaging::Image> image_;  // held only while valid
     int width_ = 0;  // of the last full image, held or written to the file
     int height_ = 0;
     bool writeBack_ = false;  // the full image differs from the page file

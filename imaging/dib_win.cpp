@@ -69,6 +69,19 @@ DibBitmap MakeDib(const Image& image) {
     return dib;
 }
 
+bool DrawImagePart(HDC dc, const Image& image, const RECT& source, const RECT& target) {
+    if (!image.IsValid()) return false;
+    DibInfo info = InfoFor(image);
+    info.header.biHeight = -image.Height();  // negative: the image keeps its top row first
+    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+    const int lines = StretchDIBits(dc, target.left, target.top, target.right - target.left,
+                                    target.bottom - target.top, source.left, source.top,
+                                    source.right - source.left, source.bottom - source.top,
+                                    image.Pixels().data(), info.Get(), DIB_RGB_COLORS, SRCCOPY);
+    SetStretchBltMode(dc, previousMode);
+    return lines > 0;
+}
+
 Image ImageFromBitmap(HBITMAP bitmap) {
     DIBSECTION section{};
     const int described = bitmap ? GetObjectW(bitmap, sizeof(section), &section) : 0;

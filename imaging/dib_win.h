@@ -49,6 +49,11 @@ private:
 // the image is invalid or the bitmap cannot be made.
 DibBitmap MakeDib(const Image& image);
 
+// Draws the `source` part of the image stretched onto `target` of `dc`,
+// straight from the image's own rows: no bitmap copy of a large page is
+// made to show a part of it. False when nothing could be drawn.
+bool DrawImagePart(HDC dc, const Image& image, const RECT& source, const RECT& target);
+
 // The pixels of any bitmap: a DIB section keeps its depth, colour table and
 // resolution; other bitmaps and depths (16-bit, bit fields) become 24-bit
 // at 96 dpi. Invalid when the handle is not a bitmap or its size is refused.

@@ -71,8 +71,11 @@ TEST_F(PageItemTest, AViewedPageKeepsItsFileByteForByte)
     for (int visit = 0; visit < 3; ++visit) {
         page->Select();
         EXPECT_TRUE(page->HasFullImage());
+        const auto shown = page->SharedFullImage();  // as a viewer keeps it
         page->Deselect();
         EXPECT_FALSE(page->HasFullImage());
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(shown->Width(), 64) << "a viewer's image outlives the page letting it go";
     }
     EXPECT_EQ(FileBytes(path), before);
     EXPECT_TRUE(owner.failures.empty());

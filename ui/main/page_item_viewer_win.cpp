@@ -3,6 +3,8 @@
 
 #include <windowsx.h>
 
+#include <memory>
+
 #include "document/page_item.h"
 #include "imaging/thumbnail.h"
 #include "ui/controls/double_buffer_dc_win.h"
@@ -22,20 +24,20 @@ CPageItemViewer::CPageItemViewer()
 
 void CPageItemViewer::ShowPage(const CPageItem* page)
 {
-    ShowImage(page && page->HasFullImage() ? page->FullImage() : imaging::Image());
+    ShowPicture(page ? page->SharedFullImage() : nullptr);
 }
 
 void CPageItemViewer::ShowImage(const imaging::Image& image)
 {
-    picture_.Reset();
-    pictureSize_ = {};
+    ShowPicture(image.IsValid() ? std::make_shared<const imaging::Image>(image) : nullptr);
+}
+
+void CPageItemViewer::ShowPicture(std::shared_ptr<const imaging::Image> picture)
+{
+    picture_ = std::move(picture);
+    pictureSize_ = picture_ ? mainui::Extent{picture_->Width(), picture_->Height()} : mainui::Extent{};
     reduced_.Reset();
     reducedSize_ = {};
-    if (image.IsValid()) {
-        picture_ = imaging::MakeDib(image);
-        if (picture_)
-            pictureSize_ = {image.Width(), image.Height()};
-    }
     SetControlText(picture_ ? L"" : kNoPageText);
     panning_ = false;
     Refresh();
@@ -98,45 +100,37 @@ void CPageItemViewer::DrawForeground(HDC dc)
     if (fit_) {
         zoom_ = mainui::FitScale(pictureSize_, client);
         const mainui::Rect target = mainui::FittedPlacement(pictureSize_, client);
-        if (const HBITMAP reduced = ReducedPicture({target.width, target.height}))
-            CopyBitmap(dc, reduced, {0, 0, target.width, target.height}, target);
-        else
-            CopyBitmap(dc, picture_.Get(), {0, 0, pictureSize_.width, pictureSize_.height}, target);
+        if (!DrawReduced(dc, target))
+            DrawPart(dc, {0, 0, pictureSize_.width, pictureSize_.height}, target);
         return;
     }
     const mainui::ViewCopy copy = mainui::ZoomedPlacement(pictureSize_, zoom_, client, ScrollPoint());
-    CopyBitmap(dc, picture_.Get(), copy.source, copy.target);
+    DrawPart(dc, copy.source, copy.target);
 }
 
-HBITMAP CPageItemViewer::ReducedPicture(mainui::Extent size)
+bool CPageItemViewer::DrawReduced(HDC dc, const mainui::Rect& target)
 {
+    const mainui::Extent size{target.width, target.height};
     const bool smaller = size.width < pictureSize_.width || size.height < pictureSize_.height;
     if (!smaller || size.width <= 0 || size.height <= 0)
-        return nullptr;
-    if (reduced_ && reducedSize_ == size)
-        return reduced_.Get();
-    reduced_.Reset();
-    reducedSize_ = {};
-    const imaging::Image full = imaging::ImageFromBitmap(picture_.Get());
-    reduced_ = imaging::MakeDib(imaging::ScaleDown(full, {size.width, size.height}));
-    if (!reduced_)
-        return nullptr;
-    reducedSize_ = size;
-    return reduced_.Get();
+        return false;
+    if (!reduced_ || reducedSize_ != size) {
+        reduced_ = imaging::MakeDib(imaging::ScaleDown(*picture_, {size.width, size.height}));
+        reducedSize_ = reduced_ ? size : mainui::Extent{};
+    }
+    // A wrapped bitmap is a copy source only; its context is the test of success.
+    controls::CDoubleBufferDC reduced(reduced_.Get());
+    return reduced_ && reduced.Get() &&
+           BitBlt(dc, target.left, target.top, size.width, size.height, reduced.Get(), 0, 0, SRCCOPY);
 }
 
-void CPageItemViewer::CopyBitmap(HDC dc, HBITMAP bitmap, const mainui::Rect& source, const mainui::Rect& target)
+void CPageItemViewer::DrawPart(HDC dc, const mainui::Rect& source, const mainui::Rect& target) const
 {
     if (target.width <= 0 || target.height <= 0)
         return;
-    // A wrapped bitmap is a copy source only; its context is the test of success.
-    controls::CDoubleBufferDC picture(bitmap);
-    if (!picture.Get())
-        return;
-    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, target.left, target.top, target.width, target.height, picture.Get(), source.left, source.top,
-               source.width, source.height, SRCCOPY);
-    SetStretchBltMode(dc, previousMode);
+    imaging::DrawImagePart(dc, *picture_,
+                           {source.left, source.top, source.left + source.width, source.top + source.height},
+                           {target.left, target.top, target.left + target.width, target.top + target.height});
 }
 
 LRESULT CPageItemViewer::OnLButtonDown(WPARAM wParam, LPARAM lParam)

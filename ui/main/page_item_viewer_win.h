@@ -4,6 +4,8 @@
 // "No page to preview" when no page is selected.
 #pragma once
 
+#include <memory>
+
 #include "imaging/dib_win.h"
 #include "ui/controls/scrollable_panel_win.h"
 #include "ui/main/viewer_geometry.h"
@@ -17,8 +19,8 @@ public:
     CPageItemViewer();
 
     // Shows `page`'s full image, or the empty text for none. Called again
-    // after the page's image changed (a turn), since the viewer draws its
-    // own copy of it.
+    // after the page's image changed (a turn), since the page then holds a
+    // new image and the viewer still the one it was given.
     void ShowPage(const CPageItem* page);
     // Shows a copy of `image`; an invalid image shows the empty text.
     void ShowImage(const imaging::Image& image);
@@ -42,15 +44,20 @@ private:
     mainui::Extent ClientSize() const;
     mainui::Point ScrollPoint() const;
     void ScrollTo(mainui::Point position);
-    // The picture averaged down to `size`, made once and kept while that
-    // size is drawn: stretching a 300-dpi page into the window on every
-    // paint costs far more, and averaging looks better. None when `size`
-    // is not smaller than the picture or the copy cannot be made.
-    HBITMAP ReducedPicture(mainui::Extent size);
-    static void CopyBitmap(HDC dc, HBITMAP bitmap, const mainui::Rect& source, const mainui::Rect& target);
+    void ShowPicture(std::shared_ptr<const imaging::Image> picture);
+    // The fitted picture from a copy averaged down to the target's size,
+    // made once and kept while that size is drawn: stretching a 300-dpi
+    // page into the window on every paint costs far more, and averaging
+    // looks better. False when the target is not smaller than the picture
+    // or the copy cannot be made.
+    bool DrawReduced(HDC dc, const mainui::Rect& target);
+    // The `source` part of the picture stretched onto `target`.
+    void DrawPart(HDC dc, const mainui::Rect& source, const mainui::Rect& target) const;
     void Refresh();
 
-    imaging::DibBitmap picture_;  // the viewer's own copy of the page's image
+    // The page's full image, shared with the page: it stays alive while it
+    // is shown even when the page has let it go.
+    std::shared_ptr<const imaging::Image> picture_;
     mainui::Extent pictureSize_;
     imaging::DibBitmap reduced_;  // see ReducedPicture
     mainui::Extent reducedSize_;

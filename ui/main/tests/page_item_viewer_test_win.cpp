@@ -63,6 +63,41 @@ TEST(PageItemViewer, FitsTheWholePictureCentredThenZoomsCentredWithinTheLimits)
     EXPECT_FLOAT_EQ(f.viewer.Zoom(), 0.1f);
 }
 
+// The page is drawn from its own rows, which keep the top row first: the
+// top stays at the top whether the page is stretched, shown at its size or
+// averaged down.
+TEST(PageItemViewer, KeepsThePageTopUpInEveryWayOfDrawingIt)
+{
+    constexpr std::uint32_t kBlue = 0x0000FF;
+    struct Case {
+        const char* name;
+        int width, height;
+        float zoom;  // 0: fitted
+        RECT red, blue;
+    };
+    const Case cases[] = {
+        {"stretched to fit", 200, 100, 0.0f, {0, 50, 400, 150}, {0, 150, 400, 250}},
+        {"actual size", 200, 100, 1.0f, {100, 100, 300, 150}, {100, 150, 300, 200}},
+        {"averaged to fit", 800, 400, 0.0f, {0, 50, 400, 150}, {0, 150, 400, 250}},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        imaging::Image picture = RedPicture(c.width, c.height);
+        for (int y = c.height / 2; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x) {
+                std::uint8_t* p = picture.Row(y) + x * 3;
+                p[0] = 255, p[2] = 0;
+            }
+        f.viewer.ShowImage(picture);
+        if (c.zoom > 0)
+            f.viewer.SetZoom(c.zoom);
+        f.Paint();
+        const auto area = [](const RECT& r) { return (r.right - r.left) * (r.bottom - r.top); };
+        EXPECT_EQ(f.RedIn(c.red), area(c.red)) << c.name;
+        EXPECT_EQ(f.canvas.Count(kBlue, c.blue), area(c.blue)) << c.name;
+    }
+}
+
 // A page larger than the window is averaged down once for the fitted view,
 // not stretched by dropping pixels on every paint; a resize fits it anew.
 TEST(PageItemViewer, FitsALargePictureByAveragingAndAgainAfterAResize)
