@@ -69,15 +69,42 @@ DibBitmap MakeDib(const Image& image) {
     return dib;
 }
 
+namespace {
+
+// Moves one edge of the target by as much as its source edge moved, in the
+// target's scale, so a clipped source still lands where it would have.
+LONG MapEdge(LONG sourceEdge, LONG sourceStart, LONG sourceLength, LONG targetStart, LONG targetLength) {
+    return static_cast<LONG>(targetStart + static_cast<long long>(sourceEdge - sourceStart) * targetLength /
+                                               sourceLength);
+}
+
+}  // namespace
+
 bool DrawImagePart(HDC dc, const Image& image, const RECT& source, const RECT& target) {
-    if (!image.IsValid()) return false;
+    const LONG sourceWidth = source.right - source.left;
+    const LONG sourceHeight = source.bottom - source.top;
+    if (!image.IsValid() || sourceWidth <= 0 || sourceHeight <= 0) return false;
+    const RECT part{std::max<LONG>(source.left, 0), std::max<LONG>(source.top, 0),
+                    std::min<LONG>(source.right, image.Width()), std::min<LONG>(source.bottom, image.Height())};
+    if (part.left >= part.right || part.top >= part.bottom) return false;
+    const LONG targetWidth = target.right - target.left;
+    const LONG targetHeight = target.bottom - target.top;
+    const RECT onto{MapEdge(part.left, source.left, sourceWidth, target.left, targetWidth),
+                    MapEdge(part.top, source.top, sourceHeight, target.top, targetHeight),
+                    MapEdge(part.right, source.left, sourceWidth, target.left, targetWidth),
+                    MapEdge(part.bottom, source.top, sourceHeight, target.top, targetHeight)};
+
+    // Only the part's rows are described, from its top row on: where the y of a
+    // top-down source is counted from differs between a stretch and a plain
+    // copy, and a source starting at row 0 of exactly these rows reads the same in both.
+    const int rows = static_cast<int>(part.bottom - part.top);
     DibInfo info = InfoFor(image);
-    info.header.biHeight = -image.Height();  // negative: the image keeps its top row first
+    info.header.biHeight = -rows;  // negative: the top row comes first, as the image keeps it
     const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
-    const int lines = StretchDIBits(dc, target.left, target.top, target.right - target.left,
-                                    target.bottom - target.top, source.left, source.top,
-                                    source.right - source.left, source.bottom - source.top,
-                                    image.Pixels().data(), info.Get(), DIB_RGB_COLORS, SRCCOPY);
+    const int lines = StretchDIBits(dc, onto.left, onto.top, onto.right - onto.left, onto.bottom - onto.top,
+                                    static_cast<int>(part.left), 0, static_cast<int>(part.right - part.left),
+                                    rows, image.Row(static_cast<int>(part.top)), info.Get(), DIB_RGB_COLORS,
+                                    SRCCOPY);
     SetStretchBltMode(dc, previousMode);
     return lines > 0;
 }

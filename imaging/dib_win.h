@@ -51,7 +51,8 @@ DibBitmap MakeDib(const Image& image);
 
 // Draws the `source` part of the image stretched onto `target` of `dc`,
 // straight from the image's own rows: no bitmap copy of a large page is
-// made to show a part of it. False when nothing could be drawn.
+// made to show a part of it. A source reaching past the image is clipped and
+// its target shrunk with it. False when nothing could be drawn.
 bool DrawImagePart(HDC dc, const Image& image, const RECT& source, const RECT& target);
 
 // The pixels of any bitmap: a DIB section keeps its depth, colour table and

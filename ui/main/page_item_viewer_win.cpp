@@ -118,9 +118,9 @@ bool CPageItemViewer::DrawReduced(HDC dc, const mainui::Rect& target)
         reduced_ = imaging::MakeDib(imaging::ScaleDown(*picture_, {size.width, size.height}));
         reducedSize_ = reduced_ ? size : mainui::Extent{};
     }
-    // A wrapped bitmap is a copy source only; its context is the test of success.
+    // A wrapped bitmap is a copy source only; valid once the bitmap is selected.
     controls::CDoubleBufferDC reduced(reduced_.Get());
-    return reduced_ && reduced.Get() &&
+    return reduced.IsValid() &&
            BitBlt(dc, target.left, target.top, size.width, size.height, reduced.Get(), 0, 0, SRCCOPY);
 }
 

@@ -59,7 +59,7 @@ private:
     // is shown even when the page has let it go.
     std::shared_ptr<const imaging::Image> picture_;
     mainui::Extent pictureSize_;
-    imaging::DibBitmap reduced_;  // see ReducedPicture
+    imaging::DibBitmap reduced_;  // the fitted view, averaged down; see DrawReduced
     mainui::Extent reducedSize_;
     float zoom_ = 1.0f;
     bool fit_ = true;  // a newly selected page is seen whole

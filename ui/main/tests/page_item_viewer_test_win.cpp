@@ -98,6 +98,35 @@ TEST(PageItemViewer, KeepsThePageTopUpInEveryWayOfDrawingIt)
     }
 }
 
+// Zoomed in, the rows shown are the rows scrolled to: the top of the page
+// at the top of the bar and its bottom at the bottom, at actual size and
+// stretched.
+TEST(PageItemViewer, ShowsTheRowsScrolledToWhenZoomedIn)
+{
+    constexpr std::uint32_t kBlue = 0x0000FF;
+    imaging::Image picture = RedPicture(200, 600);  // red top half, blue bottom half
+    for (int y = 300; y < 600; ++y)
+        for (int x = 0; x < 200; ++x) {
+            std::uint8_t* p = picture.Row(y) + x * 3;
+            p[0] = 255, p[2] = 0;
+        }
+    for (const float zoom : {1.0f, 1.5f}) {
+        Fixture f;
+        f.viewer.ShowImage(picture);
+        f.viewer.SetZoom(zoom);
+        ASSERT_TRUE(f.viewer.VerticalBarShown()) << zoom;
+        const int shown = static_cast<int>(200 * zoom) * 300;  // the window's 300 rows of the page
+        SendMessageW(f.viewer.Handle(), WM_VSCROLL, SB_TOP, 0);  // a zoom keeps the middle in view
+        f.Paint();
+        EXPECT_EQ(f.RedIn({0, 0, 400, 300}), shown) << "top, zoom " << zoom;
+        EXPECT_EQ(f.canvas.Count(kBlue, {0, 0, 400, 300}), 0) << "top, zoom " << zoom;
+        SendMessageW(f.viewer.Handle(), WM_VSCROLL, SB_BOTTOM, 0);
+        f.Paint();
+        EXPECT_EQ(f.canvas.Count(kBlue, {0, 0, 400, 300}), shown) << "bottom, zoom " << zoom;
+        EXPECT_EQ(f.RedIn({0, 0, 400, 300}), 0) << "bottom, zoom " << zoom;
+    }
+}
+
 // A page larger than the window is averaged down once for the fitted view,
 // not stretched by dropping pixels on every paint; a resize fits it anew.
 TEST(PageItemViewer, FitsALargePictureByAveragingAndAgainAfterAResize)
