@@ -46,6 +46,10 @@ Image Decode(std::span<const std::uint8_t> bytes) {
 }
 
 bool ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
+    // A folder opens as a stream on Linux and reports a size near the
+    // largest offset, which would be allocated here.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return false;
     const std::streamoff size = in.tellg();

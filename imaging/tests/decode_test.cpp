@@ -1,6 +1,8 @@
 // Decoding by content: every format and the variants pages arrive in.
 #include <cstdlib>
 #include <filesystem>
+#include <random>
+#include <string>
 
 #include <gtest/gtest.h>
 #include <jpeglib.h>
@@ -35,7 +37,7 @@ TEST(DetectFormat, ReadsTheMagicNumberNotTheName) {
 }
 
 TEST(DecodeFile, IgnoresAMisleadingExtension) {
-    const auto dir = std::filesystem::temp_directory_path() / "dravolt_decode_test";
+    const auto dir = std::filesystem::temp_directory_path() / ("dravolt_decode_test-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(dir);
     const auto path = dir / "really_a_jpeg.png";
     ASSERT_TRUE(EncodeToFile(Pattern(12, 9, 24), EncodeFormat::Jpeg, path));
@@ -45,6 +47,8 @@ TEST(DecodeFile, IgnoresAMisleadingExtension) {
     EXPECT_EQ(image.Width(), 12);
     EXPECT_EQ(image.Bpp(), 24);
     EXPECT_FALSE(DecodeFile(dir / "missing.jpg").IsValid());
+    EXPECT_EQ(DetectFileFormat(dir), ImageFormat::Unknown);
+    EXPECT_FALSE(DecodeFile(dir).IsValid()) << "a folder";
     std::filesystem::remove_all(dir);
 }
 
