@@ -72,11 +72,15 @@ endfunction()
 
 # dravolt_copy_beside(program dlls...): the DLL targets are built before the
 # program and copied beside it after each of its builds, so that it finds
-# them when it runs (under Wine or from its build folder). Nothing when the
-# program is not defined, as dravolt_gtest defines none in the fuzz build.
+# them when it runs (under Wine or from its build folder). Nothing in the
+# fuzz build, where dravolt_gtest defines no test programs; elsewhere a name
+# that is not a target is a mistake, stopped here rather than at run time.
 function(dravolt_copy_beside program)
     if(NOT TARGET ${program})
-        return()
+        if(DRAVOLT_FUZZ)
+            return()
+        endif()
+        message(FATAL_ERROR "dravolt_copy_beside: no target ${program}")
     endif()
     add_dependencies(${program} ${ARGN})
     set(files "")

@@ -1,6 +1,9 @@
 // Round trips through the JPEG and TIFF encoders.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "imaging/decode.h"
 #include "imaging/encode.h"
 #include "imaging/tiff_memory.h"
@@ -104,7 +107,7 @@ TEST(EncodeTiff, EveryOtherDepthRoundTripsExactly) {
 }
 
 TEST(EncodeToFile, WritesWhatDecodeFileReads) {
-    const auto path = std::filesystem::temp_directory_path() / "dravolt_encode_test.tif";
+    const auto path = std::filesystem::temp_directory_path() / ("dravolt_encode_test-" + std::to_string(std::random_device{}()) + ".tif");
     const Image image = Pattern(6, 6, 24);
     ASSERT_TRUE(EncodeToFile(image, EncodeFormat::Tiff, path));
     EXPECT_TRUE(test::SameColors(DecodeFile(path), image));
