@@ -3,6 +3,7 @@
 #include "import/file_dialog_ex_win.h"
 
 #include "framework/file_filter.h"
+#include "framework/window_placement_win.h"
 
 namespace dravolt {
 
@@ -34,12 +35,6 @@ private:
 };
 
 }  // namespace
-
-POINT CentredOn(const RECT& area, SIZE size)
-{
-    return {area.left + (area.right - area.left - size.cx) / 2,
-            area.top + (area.bottom - area.top - size.cy) / 2};
-}
 
 CFileDialogEx::CFileDialogEx(FileDialogSetup setup) : setup_(std::move(setup))
 {
@@ -99,17 +94,7 @@ bool CFileDialogEx::ShowOnce(std::vector<wchar_t>& buffer, bool& bufferTooSmall)
 
 void CFileDialogEx::OnInitDone()
 {
-    const HWND dialog = DialogWindow();
-    RECT own{};
-    GetWindowRect(dialog, &own);
-    RECT area{};
-    if (setup_.owner)
-        GetWindowRect(setup_.owner, &area);
-    else
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    const POINT origin = CentredOn(area, {own.right - own.left, own.bottom - own.top});
-    SetWindowPos(dialog, nullptr, origin.x, origin.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreOverOwner(DialogWindow(), setup_.owner);
 }
 
 std::wstring CFileDialogEx::QueryDialogText(UINT message) const

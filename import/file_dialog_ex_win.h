@@ -68,7 +68,4 @@ private:
     std::size_t bufferSize_ = 0;
 };
 
-// Where a window of `size` goes to be centred on `area` (top-left corner).
-POINT CentredOn(const RECT& area, SIZE size);
-
 }  // namespace dravolt

@@ -2,6 +2,7 @@
 #include "ui/main/about/about_dlg_win.h"
 
 #include "framework/handles_win.h"
+#include "framework/window_placement_win.h"
 #include "ui/main/about/about_ids.h"
 
 namespace dravolt {
@@ -34,6 +35,7 @@ CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUT) {}
 bool CAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    CentreOverOwner(Handle(), GetWindow(Handle(), GW_OWNER));
     icons_.Apply(Handle());
     AttachControls();
     FillTexts();
