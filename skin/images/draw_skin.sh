@@ -141,5 +141,5 @@ png -size 465x89 xc:none \
     -fill "$blue" -stroke "$paper" -strokewidth 3 -draw 'roundrectangle 26,16 78,82 6,6' \
     -stroke none -fill "$paper" -draw 'rectangle 35,32 69,36 rectangle 35,44 69,48 rectangle 35,56 58,60' \
     -fill "$navy" -font "$font" -pointsize 54 -draw "text 96,64 'Dravolt'" \
-    -fill "$blue" -font DejaVu-Sans -pointsize 18 -draw "text 352,64 'scan to PDF'" \
+    -fill "$blue" -font DejaVu-Sans -pointsize 18 -draw "text 336,64 'scan to PDF'" \
     "PNG32:$out/logo.png"
