@@ -54,6 +54,14 @@ DibInfo InfoFor(const Image& image) {
     return info;
 }
 
+// Moves one edge of the target by as much as its source edge moved, in the
+// target's scale, so a clipped source still lands where it would have.
+LONG MapEdge(LONG sourceEdge, LONG sourceStart, LONG sourceLength, LONG targetStart,
+             LONG targetLength) {
+    const long long moved = static_cast<long long>(sourceEdge - sourceStart) * targetLength;
+    return static_cast<LONG>(targetStart + moved / sourceLength);
+}
+
 }  // namespace
 
 DibBitmap MakeDib(const Image& image) {
@@ -68,17 +76,6 @@ DibBitmap MakeDib(const Image& image) {
                     image.Stride());
     return dib;
 }
-
-namespace {
-
-// Moves one edge of the target by as much as its source edge moved, in the
-// target's scale, so a clipped source still lands where it would have.
-LONG MapEdge(LONG sourceEdge, LONG sourceStart, LONG sourceLength, LONG targetStart, LONG targetLength) {
-    return static_cast<LONG>(targetStart + static_cast<long long>(sourceEdge - sourceStart) * targetLength /
-                                               sourceLength);
-}
-
-}  // namespace
 
 bool DrawImagePart(HDC dc, const Image& image, const RECT& source, const RECT& target) {
     const LONG sourceWidth = source.right - source.left;

@@ -103,7 +103,8 @@ TEST(PageSizeTable, BytesWidenOneForOne)
 
 TEST(PageSizeTable, LoadsFileAndRefusesMissingOne)
 {
-    const auto path = std::filesystem::temp_directory_path() / ("dravolt_page_sizes_test-" + std::to_string(std::random_device{}()) + ".txt");
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("dravolt_page_sizes_test-" + std::to_string(std::random_device{}()) + ".txt");
     std::ofstream(path, std::ios::binary) << "A3[297,420]\r\nA4[210,297]\r\n";
     CPageSizeTable table;
     EXPECT_TRUE(table.Load(path));

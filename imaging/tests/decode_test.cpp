@@ -37,7 +37,8 @@ TEST(DetectFormat, ReadsTheMagicNumberNotTheName) {
 }
 
 TEST(DecodeFile, IgnoresAMisleadingExtension) {
-    const auto dir = std::filesystem::temp_directory_path() / ("dravolt_decode_test-" + std::to_string(std::random_device{}()));
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("dravolt_decode_test-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(dir);
     const auto path = dir / "really_a_jpeg.png";
     ASSERT_TRUE(EncodeToFile(Pattern(12, 9, 24), EncodeFormat::Jpeg, path));

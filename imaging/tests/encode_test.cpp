@@ -107,7 +107,8 @@ TEST(EncodeTiff, EveryOtherDepthRoundTripsExactly) {
 }
 
 TEST(EncodeToFile, WritesWhatDecodeFileReads) {
-    const auto path = std::filesystem::temp_directory_path() / ("dravolt_encode_test-" + std::to_string(std::random_device{}()) + ".tif");
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("dravolt_encode_test-" + std::to_string(std::random_device{}()) + ".tif");
     const Image image = Pattern(6, 6, 24);
     ASSERT_TRUE(EncodeToFile(image, EncodeFormat::Tiff, path));
     EXPECT_TRUE(test::SameColors(DecodeFile(path), image));

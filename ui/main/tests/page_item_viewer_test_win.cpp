@@ -24,6 +24,19 @@ imaging::Image RedPicture(int width, int height)
     return image;
 }
 
+// Red in the top half, blue in the bottom half: which rows are shown tells
+// which part of the page is drawn where.
+imaging::Image RedOverBluePicture(int width, int height)
+{
+    imaging::Image image = RedPicture(width, height);
+    for (int y = height / 2; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* p = image.Row(y) + x * 3;
+            p[0] = 255, p[2] = 0;
+        }
+    return image;
+}
+
 struct Fixture {
     controls::test::RecordingParent parent;
     CPageItemViewer viewer;
@@ -82,13 +95,7 @@ TEST(PageItemViewer, KeepsThePageTopUpInEveryWayOfDrawingIt)
     };
     for (const Case& c : cases) {
         Fixture f;
-        imaging::Image picture = RedPicture(c.width, c.height);
-        for (int y = c.height / 2; y < c.height; ++y)
-            for (int x = 0; x < c.width; ++x) {
-                std::uint8_t* p = picture.Row(y) + x * 3;
-                p[0] = 255, p[2] = 0;
-            }
-        f.viewer.ShowImage(picture);
+        f.viewer.ShowImage(RedOverBluePicture(c.width, c.height));
         if (c.zoom > 0)
             f.viewer.SetZoom(c.zoom);
         f.Paint();
@@ -104,12 +111,7 @@ TEST(PageItemViewer, KeepsThePageTopUpInEveryWayOfDrawingIt)
 TEST(PageItemViewer, ShowsTheRowsScrolledToWhenZoomedIn)
 {
     constexpr std::uint32_t kBlue = 0x0000FF;
-    imaging::Image picture = RedPicture(200, 600);  // red top half, blue bottom half
-    for (int y = 300; y < 600; ++y)
-        for (int x = 0; x < 200; ++x) {
-            std::uint8_t* p = picture.Row(y) + x * 3;
-            p[0] = 255, p[2] = 0;
-        }
+    const imaging::Image picture = RedOverBluePicture(200, 600);
     for (const float zoom : {1.0f, 1.5f}) {
         Fixture f;
         f.viewer.ShowImage(picture);
